@@ -1,0 +1,62 @@
+#ifndef HX_C_PLAYER_H
+#define HX_C_PLAYER_H
+
+#include "document/SPublishedTrailer.h"
+
+#include <IEventReceiver.h>
+#include <IReadFile.h>
+#include <IReferenceCounted.h>
+#include <IrrlichtDevice.h>
+#include <ISceneManager.h>
+#include <ITexture.h>
+#include <dimension2d.h>
+#include <irrString.h>
+
+//! The application: one per process. The constructor brings the whole system up, run() is
+//! the frame loop, OnEvent routes input and log events, the destructor tears down in order.
+class CPlayer : public irr::IEventReceiver, public virtual irr::IReferenceCounted
+{
+public:
+	//! scriptPath and windowSize may be null (absent).
+	CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char* scriptPath,
+		const irr::core::dimension2di* windowSize);
+	virtual ~CPlayer();
+
+	virtual bool OnEvent(const irr::SEvent& event);
+
+	//! The frame loop; returns when the device stops running, at once without a device.
+	void run();
+
+	//! Gives the window its caption; only hands it to the device when it changed.
+	void updateWindowCaption(bool loading);
+
+	irr::IrrlichtDevice* getDevice() const { return Device; }
+	const SPublishedTrailer& getTrailer() const { return Trailer; }
+	bool getCloseOnEscape() const { return CloseOnEscape; }
+	void setCloseOnEscape(bool closeOnEscape) { CloseOnEscape = closeOnEscape; }
+	bool isInFrameEventCall() const { return InFrameEventCall; }
+	const irr::core::stringw& getLastCaption() const { return LastCaption; }
+	irr::u32 getFramesDrawn() const { return FramesDrawn; }
+
+	//! The one player of this process, or null outside its lifetime.
+	static CPlayer* getInstance();
+
+private:
+	void createDevice(bool windowed, const irr::core::dimension2di* windowSize);
+	void showLoadingScreen();
+	void keepLoadingScreenUp(irr::u32 loadingStart);
+	void drawFrame();
+
+	irr::IrrlichtDevice* Device;
+	SPublishedTrailer Trailer;
+	irr::io::IReadFile* ExecutableFile;
+	irr::video::ITexture* LoadingImage;
+	irr::scene::ISceneManager* CurrentSceneManager;
+	irr::core::stringw LastCaption;
+	irr::u32 FramesDrawn;
+	bool Debug;
+	bool CloseOnEscape;
+	bool InFrameEventCall;
+};
+
+#endif
