@@ -5,6 +5,7 @@
 #include "player/CFrameLimiter.h"
 #include "player/CLoadingScreen.h"
 #include "player/CPlayerDeviceFactory.h"
+#include "render/veskMaterialRenderers.h"
 
 #include <IGUIEnvironment.h>
 #include <ITimer.h>
@@ -59,8 +60,6 @@ CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char*
 
 	updateWindowCaption(false);
 
-	(void)headMountedDisplay;
-	(void)scriptPath;
 
 	keepLoadingScreenUp(loadingStart);
 }
@@ -84,6 +83,9 @@ void CPlayer::createDevice(bool windowed, const core::dimension2di* windowSize)
 		Trailer.windowHeight = windowSize->Height;
 	}
 	Device = CPlayerDeviceFactory::createDevice(CPlayerDeviceFactory::makeParameters(Trailer, windowed, windowSize, this));
+	// Before anything else adds renderers, so that the program's types get their stored numbers.
+	if (Device)
+		installVeskMaterialRenderers(Device);
 }
 
 void CPlayer::showLoadingScreen()
