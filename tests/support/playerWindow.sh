@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Starts a player executable on the current display, waits for its window and reports on it.
+# Usage: playerWindow.sh EXECUTABLE OUTPUT_PREFIX [focus|nofocus] [player arguments...]
+# Writes OUTPUT_PREFIX.geometry ("WIDTHxHEIGHT") and OUTPUT_PREFIX.png (a screenshot of the
+# window after about two seconds). Focusing the window stands in for the user clicking it:
+# a virtual display has no window manager to give it focus.
+set -u
+executable="$1"; prefix="$2"; focus="$3"; shift 3
+"$executable" "$@" >/dev/null 2>&1 &
+pid=$!
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
+window=""
+for _ in $(seq 1 100); do
+  window="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | tail -1)"
+  [ -z "$window" ] && window="$(xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | tail -1)"
+  if [ -n "$window" ] && xwininfo -id "$window" 2>/dev/null | grep -q IsViewable; then
+    root_size="$(xwininfo -root | awk '/geometry/ {print $2}' | cut -d+ -f1)"
+    size="$(xwininfo -id "$window" | awk '/geometry/ {print $2}' | cut -d+ -f1)"
+    [ "$size" != "$root_size" ] && break
+  fi
+  window=""
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "no window" >&2; exit 1; }
+echo "$size" > "$prefix.geometry"
+[ "$focus" = focus ] && xdotool windowfocus "$window"
+sleep 2
+import -window "$window" "$prefix.png"
