@@ -308,6 +308,24 @@ TEST_F(PublishTool, BareOutputNameIsWrittenInTheWorkingFolder)
 	EXPECT_TRUE(trailerOf(Folder.file("bare-name")).isValid());
 }
 
+TEST_F(PublishTool, WithoutPlayerOptionThePlayerNextToTheToolIsUsed)
+{
+	mkdir(Folder.file("tools").c_str(), 0755);
+	const std::string tool = Folder.file("tools/helixpane-publish");
+	ASSERT_EQ(hxtest::runCommand("cp " + quoted(hxtest::builtProgram("helixpane-publish")) + " " + quoted(tool)), 0);
+	hxtest::writeWholeFile(Folder.file("tools/helixpane-player"), Player);
+
+	ASSERT_EQ(hxtest::runCommand(quoted(tool) + " --document " + quoted(DocumentPath) + " --output " + quoted(OutputPath)
+				  + " 2> " + quoted(Folder.file("stderr"))),
+		0)
+		<< errorText();
+
+	const std::vector<u8> output = hxtest::readWholeFile(OutputPath);
+	ASSERT_GT(output.size(), Player.size());
+	EXPECT_TRUE(std::equal(Player.begin(), Player.end(), output.begin()));
+	EXPECT_EQ(trailerOf(OutputPath).documentOffset, s32(Player.size()));
+}
+
 namespace
 {
 

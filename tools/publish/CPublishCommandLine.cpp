@@ -37,6 +37,8 @@ CPublishCommandLine::CPublishCommandLine()
 	SwitchedFlags = 0;
 	MaxFramesPerSecond = defaults.maxFramesPerSecond;
 	Request.playerPath = playerNextToTool();
+	// Wide enough that every option and its description share one line.
+	App.get_formatter()->column_width(42);
 
 	addInputOptions();
 	addWindowOptions();

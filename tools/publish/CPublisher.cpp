@@ -18,14 +18,6 @@ bool fitsTrailerRange(long long value)
 	return value >= 0 && value <= INT_MAX;
 }
 
-FILE* openInput(const char* role, const std::string& path, std::string& error)
-{
-	FILE* input = fopen(path.c_str(), "rb");
-	if (!input)
-		error = std::string("cannot read the ") + role + " '" + path + "': " + strerror(errno);
-	return input;
-}
-
 void closeInput(FILE*& input)
 {
 	if (input)
@@ -44,39 +36,42 @@ bool CPublisher::publish()
 	Error.clear();
 	if (!checkSettings())
 		return false;
-
 	// Every input is opened before anything is written, so a missing one is reported
 	// without a partial copy.
-	FILE* player = openInput("player", Request.playerPath, Error);
-	FILE* document = player ? openInput("document", Request.documentPath, Error) : 0;
-	const bool withImage = !Request.loadingImagePath.empty();
-	FILE* image = (document && withImage) ? openInput("loading image", Request.loadingImagePath, Error) : 0;
-	bool done = document && (image || !withImage);
+	FILE* player = 0;
+	FILE* document = 0;
+	FILE* image = 0;
+	const bool opened = openInput("player", Request.playerPath, player)
+		&& openInput("document", Request.documentPath, document)
+		&& (Request.loadingImagePath.empty() || openInput("loading image", Request.loadingImagePath, image));
+	const bool written = opened && writeExecutable(player, document, image);
+	closeInput(player);
+	closeInput(document);
+	closeInput(image);
+	return written;
+}
 
-	SPublishedTrailer trailer = Request.settings;
-	trailer.magic = SPublishedTrailer::MAGIC;
-	trailer.setLoadingText(Request.loadingText.c_str());
+bool CPublisher::writeExecutable(FILE* player, FILE* document, FILE* image)
+{
 	long long playerSize = 0;
 	long long documentSize = 0;
 	long long imageSize = 0;
 	CReplacingOutputFile output(Request.outputPath);
-	if (done && !output.open())
-		done = fail(output.getError());
-	done = done && append("player", Request.playerPath, player, output, playerSize)
-		&& append("document", Request.documentPath, document, output, documentSize)
-		&& (!withImage || append("loading image", Request.loadingImagePath, image, output, imageSize));
-	closeInput(player);
-	closeInput(document);
-	closeInput(image);
-	if (!done)
+	if (!output.open())
+		return fail(output.getError());
+	if (!append("player", Request.playerPath, player, output, playerSize)
+		|| !append("document", Request.documentPath, document, output, documentSize)
+		|| (image && !append("loading image", Request.loadingImagePath, image, output, imageSize)))
 		return false;
-
 	if (!fitsTrailerRange(playerSize) || !fitsTrailerRange(documentSize) || !fitsTrailerRange(playerSize + documentSize + imageSize))
 		return fail("the player, document and loading image together exceed 2 GiB, more than the trailer can address");
+
+	SPublishedTrailer trailer = Request.settings;
+	trailer.magic = SPublishedTrailer::MAGIC;
 	trailer.documentOffset = irr::s32(playerSize);
 	trailer.documentSize = irr::s32(documentSize);
 	trailer.loadingImageSize = irr::u32(imageSize);
-
+	trailer.setLoadingText(Request.loadingText.c_str());
 	irr::u8 bytes[SPublishedTrailer::BYTE_SIZE];
 	trailer.toBytes(bytes);
 	if (!output.write(bytes, sizeof(bytes)) || !output.commit(EXECUTABLE_MODE))
@@ -108,6 +103,14 @@ bool CPublisher::append(const char* role, const std::string& path, FILE* input, 
 			break;
 	}
 	if (ferror(input))
+		return fail(std::string("cannot read the ") + role + " '" + path + "': " + strerror(errno));
+	return true;
+}
+
+bool CPublisher::openInput(const char* role, const std::string& path, FILE*& input)
+{
+	input = fopen(path.c_str(), "rb");
+	if (!input)
 		return fail(std::string("cannot read the ") + role + " '" + path + "': " + strerror(errno));
 	return true;
 }

@@ -24,6 +24,9 @@ public:
 
 private:
 	bool checkSettings();
+	bool openInput(const char* role, const std::string& path, FILE*& input);
+	//! Writes the inputs and the trailer that describes them; image may be null.
+	bool writeExecutable(FILE* player, FILE* document, FILE* image);
 	//! Copies the whole input to the output and answers its length in size.
 	bool append(const char* role, const std::string& path, FILE* input, CReplacingOutputFile& output, long long& size);
 	bool fail(const std::string& what);
