@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 demo="$root/build/bin/helixpane-demo"
 screenshot="$root/build/demo-screenshot.png"
-run_seconds=6
+run_seconds=8
 
 fail() {
   echo "demo.sh: $*" >&2
@@ -73,6 +73,19 @@ echo "demo.sh: no display; running the demo on the virtual display $DISPLAY for 
 
 LIBGL_ALWAYS_SOFTWARE=1 "$demo" -windowed &
 demo_pid=$!
+# A virtual display has no window manager: give the demo's window the focus, as a user's
+# click would, or the player treats it as inactive and draws no frames.
+if command -v xdotool >/dev/null; then
+  root_size="$(xwininfo -root | awk '/geometry/ {print $2}' | cut -d+ -f1)"
+  for _ in $(seq 1 50); do
+    window="$(xdotool search --onlyvisible --maxdepth 1 --name '' 2>/dev/null | tail -1)"
+    size="$( [ -n "$window" ] && xwininfo -id "$window" | awk '/geometry/ {print $2}' | cut -d+ -f1)"
+    if [ -n "$window" ] && [ "$size" != "$root_size" ]; then
+      xdotool windowfocus "$window" 2>/dev/null && break
+    fi
+    sleep 0.2
+  done
+fi
 sleep "$run_seconds"
 kill -0 "$demo_pid" 2>/dev/null || fail "the demo ended before the screenshot could be taken"
 import -window root "$screenshot" || fail "taking the screenshot failed"
