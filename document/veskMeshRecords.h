@@ -24,8 +24,9 @@ irr::scene::SMesh* readStaticMesh(CVeskDeserializer* reader);
 //! Reads a mesh buffer record (chunk 15, header read last). One reference for the caller, or null.
 irr::scene::IMeshBuffer* readMeshBuffer(CVeskDeserializer* reader);
 
-//! Reads a skinned mesh record of size bytes starting at the read position. One reference
-//! for the caller.
+//! Reads a skinned mesh record of size bytes starting at the read position, built by the
+//! reader's device scene manager (null without one). One reference for the caller. The
+//! stored speed, collision box and named ranges are registered with CVeskSkinnedMeshData.
 irr::scene::ISkinnedMesh* readSkinnedMesh(CVeskDeserializer* reader, irr::u32 size);
 
 //! Writes the static mesh record's payload: box, then one chunk 15 per buffer.

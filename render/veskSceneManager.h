@@ -18,4 +18,7 @@ irr::scene::ISceneManager* createVeskSceneManager(irr::scene::ISceneManager* dev
 //! The extension object of a scene manager made by createVeskSceneManager, or null.
 CVeskSceneManagerExtension* getSceneExtension(irr::scene::ISceneManager* sceneManager);
 
+//! Makes getSceneExtension answer null for sceneManager; used while the manager is destroyed.
+void forgetSceneExtension(irr::scene::ISceneManager* sceneManager);
+
 #endif

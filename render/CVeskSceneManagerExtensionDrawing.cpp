@@ -1,0 +1,236 @@
+#include "render/CVeskSceneManagerExtension.h"
+#include "render/veskRenderPass.h"
+
+#include <IAttributes.h>
+#include <ICameraSceneNode.h>
+#include <IMaterialRenderer.h>
+#include <ISceneManager.h>
+#include <ISceneNode.h>
+#include <IVideoDriver.h>
+
+#include <algorithm>
+
+using namespace irr;
+
+namespace
+{
+
+const char* const STATISTIC_CULLED = "culled";
+const char* const STATISTIC_CALLS = "calls";
+const char* const STATISTIC_DRAWN = "drawn";
+
+} // end anonymous namespace
+
+void CVeskSceneManagerExtension::addToStatistic(const char* name, s32 amount)
+{
+	io::IAttributes* parameters = SceneManager->getParameters();
+	parameters->setAttribute(name, parameters->getAttributeAsInt(name) + amount);
+}
+
+bool CVeskSceneManagerExtension::isTransparent(scene::ISceneNode* node) const
+{
+	video::IVideoDriver* driver = SceneManager->getVideoDriver();
+	const u32 count = node->getMaterialCount();
+	for (u32 i = 0; i < count; ++i)
+	{
+		video::IMaterialRenderer* renderer = driver->getMaterialRenderer(node->getMaterial(i).MaterialType);
+		if (renderer && renderer->isTransparent())
+			return true;
+	}
+	return false;
+}
+
+void CVeskSceneManagerExtension::addSolid(core::array<SSolidEntry>& list, scene::ISceneNode* node)
+{
+	SSolidEntry entry;
+	entry.Node = node;
+	entry.Texture = node->getMaterialCount() ? node->getMaterial(0).getTexture(0) : 0;
+	list.push_back(entry);
+}
+
+void CVeskSceneManagerExtension::addByDistance(core::array<SDistanceEntry>& list, scene::ISceneNode* node)
+{
+	SDistanceEntry entry;
+	entry.Node = node;
+	entry.Distance = node->getAbsoluteTransformation().getTranslation().getDistanceFromSQ(CameraPosition);
+	list.push_back(entry);
+}
+
+bool CVeskSceneManagerExtension::registerNodeForRendering(scene::ISceneNode* node, u32 pass)
+{
+	if (!node || !SceneManager || !SceneManager->getVideoDriver())
+		return false;
+	addToStatistic(STATISTIC_CALLS, 1);
+
+	bool taken = true;
+	switch (pass)
+	{
+	case EVRP_PRE_PASS:
+		PrePassList.push_back(node);
+		break;
+	case EVRP_CAMERA:
+		taken = CameraList.linear_search(node) < 0;
+		if (taken)
+			CameraList.push_back(node);
+		break;
+	case EVRP_LIGHT:
+		addByDistance(LightList, node);
+		break;
+	case EVRP_SKY_BOX:
+		SkyBoxList.push_back(node);
+		break;
+	case EVRP_2D:
+		OverlayList.push_back(node);
+		break;
+	case EVRP_AUTOMATIC:
+	case EVRP_SOLID:
+	case EVRP_TRANSPARENT:
+	case EVRP_AUTOMATIC_LATE:
+	case EVRP_SOLID_LATE:
+	case EVRP_TRANSPARENT_LATE:
+	{
+		if (SceneManager->isCulled(node))
+		{
+			taken = false;
+			break;
+		}
+		const bool late = pass >= EVRP_AUTOMATIC_LATE;
+		const u32 normalPass = late ? pass - (EVRP_AUTOMATIC_LATE - EVRP_AUTOMATIC) : pass;
+		const bool transparent = normalPass == EVRP_TRANSPARENT || (normalPass == EVRP_AUTOMATIC && isTransparent(node));
+		if (transparent)
+			addByDistance(late ? LateTransparentList : TransparentList, node);
+		else
+			addSolid(late ? LateSolidList : SolidList, node);
+		break;
+	}
+	default:
+		taken = false;
+		break;
+	}
+	if (!taken)
+		addToStatistic(STATISTIC_CULLED, 1);
+	return taken;
+}
+
+void CVeskSceneManagerExtension::addToDeletionQueue(scene::ISceneNode* node)
+{
+	if (!node || DeletionQueue.linear_search(node) >= 0)
+		return;
+	node->grab();
+	DeletionQueue.push_back(node);
+}
+
+void CVeskSceneManagerExtension::processDeletionQueue()
+{
+	// A node may remove queued nodes while it is removed; the queue is taken over first.
+	core::array<scene::ISceneNode*> queue;
+	queue.swap(DeletionQueue);
+	for (u32 i = 0; i < queue.size(); ++i)
+	{
+		queue[i]->remove();
+		queue[i]->drop();
+	}
+}
+
+void CVeskSceneManagerExtension::drawInOrder(core::array<scene::ISceneNode*>& list, u32 reportedPass)
+{
+	CurrentPass = reportedPass;
+	for (u32 i = 0; i < list.size(); ++i)
+		list[i]->render();
+}
+
+void CVeskSceneManagerExtension::drawSolid(core::array<SSolidEntry>& list, u32 reportedPass)
+{
+	CurrentPass = reportedPass;
+	list.sort();
+	for (u32 i = 0; i < list.size(); ++i)
+		list[i].Node->render();
+}
+
+void CVeskSceneManagerExtension::drawTransparent(core::array<SDistanceEntry>& list, u32 reportedPass)
+{
+	CurrentPass = reportedPass;
+	std::stable_sort(list.pointer(), list.pointer() + list.size(), SFarthestFirst());
+	for (u32 i = 0; i < list.size(); ++i)
+		list[i].Node->render();
+}
+
+void CVeskSceneManagerExtension::drawLights()
+{
+	video::IVideoDriver* driver = SceneManager->getVideoDriver();
+	CurrentPass = EVRP_LIGHT;
+	driver->deleteAllDynamicLights();
+	driver->setAmbientLight(SceneManager->getAmbientLight());
+	std::stable_sort(LightList.pointer(), LightList.pointer() + LightList.size(), SNearestFirst());
+	const u32 count = core::min_(LightList.size(), driver->getMaximalDynamicLightAmount());
+	for (u32 i = 0; i < count; ++i)
+		LightList[i].Node->render();
+}
+
+void CVeskSceneManagerExtension::drawLatePasses()
+{
+	if (LateSolidList.empty() && LateTransparentList.empty())
+		return;
+	// Late nodes (held in front of the camera) must not be hidden by the scene.
+	SceneManager->getVideoDriver()->clearZBuffer();
+	drawSolid(LateSolidList, EVRP_SOLID);
+	drawTransparent(LateTransparentList, EVRP_TRANSPARENT);
+}
+
+void CVeskSceneManagerExtension::clearRenderLists()
+{
+	PrePassList.set_used(0);
+	CameraList.set_used(0);
+	LightList.set_used(0);
+	SkyBoxList.set_used(0);
+	SolidList.set_used(0);
+	TransparentList.set_used(0);
+	LateSolidList.set_used(0);
+	LateTransparentList.set_used(0);
+	OverlayList.set_used(0);
+}
+
+void CVeskSceneManagerExtension::drawAll(u32 timeMs)
+{
+	video::IVideoDriver* driver = SceneManager ? SceneManager->getVideoDriver() : 0;
+	if (!driver)
+		return;
+	// Keep the manager alive even if a node's render drops the last outside reference.
+	SceneManager->grab();
+
+	io::IAttributes* parameters = SceneManager->getParameters();
+	parameters->setAttribute(STATISTIC_CULLED, 0);
+	parameters->setAttribute(STATISTIC_CALLS, 0);
+	parameters->setAttribute(STATISTIC_DRAWN, 0);
+	driver->setTransform(video::ETS_PROJECTION, core::IdentityMatrix);
+	driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
+	driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
+	for (u32 i = video::ETS_TEXTURE_0; i < video::ETS_COUNT; ++i)
+		driver->setTransform(video::E_TRANSFORMATION_STATE(i), core::IdentityMatrix);
+	driver->setAllowZWriteOnTransparent(parameters->getAttributeAsBool(scene::ALLOW_ZWRITE_ON_TRANSPARENT));
+
+	scene::ISceneNode* root = SceneManager->getRootSceneNode();
+	root->OnAnimate(timeMs);
+	scene::ICameraSceneNode* camera = SceneManager->getActiveCamera();
+	CameraPosition = camera ? camera->getAbsolutePosition() : core::vector3df(0, 0, 0);
+	root->OnRegisterSceneNode();
+
+	drawInOrder(PrePassList, EVRP_PRE_PASS);
+	PrePassList.set_used(0);
+	drawInOrder(CameraList, EVRP_CAMERA);
+	drawLights();
+	drawInOrder(SkyBoxList, EVRP_SKY_BOX);
+	drawSolid(SolidList, EVRP_SOLID);
+	parameters->setAttribute(STATISTIC_DRAWN, s32(SolidList.size()));
+	drawTransparent(TransparentList, EVRP_TRANSPARENT);
+	drawLatePasses();
+
+	core::array<scene::ISceneNode*> overlays;
+	overlays.swap(OverlayList);
+	clearRenderLists();
+	drawInOrder(overlays, EVRP_2D);
+
+	processDeletionQueue();
+	CurrentPass = EVRP_NONE;
+	SceneManager->drop();
+}
