@@ -1,13 +1,23 @@
 #include "player/CPlayer.h"
 
+#include "document/CVeskDocument.h"
 #include "document/publishedExecutable.h"
 #include "platform/ownExecutablePath.h"
 #include "player/CFrameLimiter.h"
 #include "player/CLoadingScreen.h"
 #include "player/CPlayerDeviceFactory.h"
+#include "player/CVeskWarningAndErrorReceiver.h"
+#include "render/CVeskDriverExtension.h"
+#include "render/CVeskSceneManagerExtension.h"
 #include "render/veskMaterialRenderers.h"
+#include "render/veskSceneManager.h"
+#include "scene/CVesk3DScene.h"
+#include "scene/CVeskCameraSceneNode.h"
+#include "scene/CVeskScene.h"
 
+#include <ICursorControl.h>
 #include <IGUIEnvironment.h>
+#include <IMetaTriangleSelector.h>
 #include <ITimer.h>
 #include <IVideoDriver.h>
 #include <Keycodes.h>
@@ -31,7 +41,8 @@ CPlayer* CPlayer::getInstance()
 
 CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char* scriptPath,
 	const core::dimension2di* windowSize)
-	: Device(0), ExecutableFile(0), LoadingImage(0), CurrentSceneManager(0), FramesDrawn(0), Debug(debug),
+	: Device(0), ExecutableFile(0), LoadingImage(0), Document(0), CurrentScene(0), CurrentSceneManager(0),
+	  CurrentWorldSelector(0), FramesDrawn(0), Debug(debug),
 	  CloseOnEscape(false), InFrameEventCall(false)
 {
 	ThePlayer = this;
@@ -55,10 +66,14 @@ CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char*
 	showLoadingScreen();
 	const u32 loadingStart = Device->getTimer()->getRealTime();
 
+	loadDocument();
+
 	if (Debug)
 		CloseOnEscape = true;
 
 	updateWindowCaption(false);
+
+	activateScene(Document->getStartScene());
 
 
 	keepLoadingScreenUp(loadingStart);
@@ -66,6 +81,11 @@ CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char*
 
 CPlayer::~CPlayer()
 {
+	if (Document)
+		Document->drop();
+	for (u32 i = 0; i < InitializedScenes.size(); ++i)
+		if (InitializedScenes[i].worldSelector)
+			InitializedScenes[i].worldSelector->drop();
 	if (CurrentSceneManager)
 		CurrentSceneManager->drop();
 	if (Device)
@@ -100,6 +120,81 @@ void CPlayer::showLoadingScreen()
 	updateWindowCaption(true);
 }
 
+void CPlayer::loadDocument()
+{
+	Document = new CVeskDocument(Device);
+	CVeskWarningAndErrorReceiver* receiver = new CVeskWarningAndErrorReceiver();
+	Document->setWarningReceiver(receiver);
+	io::IReadFile* documentFile = openDocumentFile(ExecutableFile, Trailer);
+	if (documentFile)
+	{
+		const s32 result = Document->load(documentFile, 0);
+		if (result != CVeskDocument::LOAD_OK)
+			Device->getLogger()->log("The document could not be loaded", core::stringc(result).c_str(), ELL_ERROR);
+		documentFile->drop();
+	}
+	Document->setWarningReceiver(0);
+	// The queued embedded scripts are run by the script engine; without one there is nothing to run.
+	receiver->drop();
+}
+
+void CPlayer::activateScene(CVeskScene* scene)
+{
+	if (!scene)
+		return;
+	if (CurrentSceneManager)
+		CurrentSceneManager->drop();
+	CurrentScene = scene;
+	CurrentSceneManager = scene->getSceneManager();
+	if (!CurrentSceneManager)
+		return;
+	CurrentSceneManager->grab();
+
+	for (u32 i = 0; i < InitializedScenes.size(); ++i)
+		if (InitializedScenes[i].scene == scene)
+		{
+			CurrentWorldSelector = InitializedScenes[i].worldSelector;
+			showCursorForActiveCamera();
+			return;
+		}
+
+	SInitializedSceneData entry;
+	entry.scene = scene;
+	entry.worldSelector = scene->createWorldCollisionSelector();
+	CurrentWorldSelector = entry.worldSelector;
+
+	scene::ICameraSceneNode* camera = scene->findActiveCamera();
+	if (!camera)
+	{
+		CVeskCameraSceneNode* defaultCamera = new CVeskCameraSceneNode(CurrentSceneManager->getRootSceneNode(),
+			CurrentSceneManager, -1, core::vector3df(0, 0, 0), core::vector3df(0, 0, 100));
+		if (scene->getSceneType() == 0)
+		{
+			const CVesk3DScene* scene3D = static_cast<const CVesk3DScene*>(scene);
+			defaultCamera->setPosition(scene3D->getDefaultCameraPosition());
+			defaultCamera->updateAbsolutePosition();
+			defaultCamera->setTarget(scene3D->getDefaultCameraTarget());
+		}
+		defaultCamera->drop();
+		camera = defaultCamera;
+	}
+	camera->setInputReceiverEnabled(true);
+	CurrentSceneManager->setActiveCamera(camera);
+	showCursorForActiveCamera();
+	InitializedScenes.push_back(entry);
+}
+
+void CPlayer::showCursorForActiveCamera()
+{
+	// The cursor hides only for cameras steered by mouse look, which come with the camera behaviours.
+	Device->getCursorControl()->setVisible(true);
+}
+
+video::SColor CPlayer::getCurrentBackgroundColor() const
+{
+	return CurrentScene && CurrentSceneManager ? CurrentScene->getBackgroundColor() : video::SColor(0xFF000000);
+}
+
 void CPlayer::keepLoadingScreenUp(u32 loadingStart)
 {
 	if (!LoadingImage || Debug)
@@ -115,10 +210,17 @@ void CPlayer::updateWindowCaption(bool loading)
 	if (!Device)
 		return;
 	core::stringw caption;
+	if (Document)
+		caption += core::stringw(Document->getSettings().applicationTitle.c_str());
 	if (loading)
 		caption += L"Helixpane Engine, Loading...";
 	else if (CloseOnEscape)
 		caption += L" - Testing. Press ESCAPE to close";
+	if (!loading && Document && Document->getSettings().showFrameRate())
+	{
+		caption += L" - FPS:";
+		caption += core::stringw(Device->getVideoDriver()->getFPS());
+	}
 	if (caption != LastCaption)
 	{
 		LastCaption = caption;
@@ -157,10 +259,15 @@ void CPlayer::drawFrame()
 	if (sceneManager)
 		sceneManager->grab();
 	video::IVideoDriver* driver = Device->getVideoDriver();
-	driver->beginScene(true, true, video::SColor(0xFF000000));
+	driver->beginScene(true, true, getCurrentBackgroundColor());
+	CVeskSceneManagerExtension* extension = getSceneExtension(sceneManager);
+	if (extension)
+		extension->drawAll(Device->getTimer()->getTime());
 	Device->getGUIEnvironment()->drawAll();
 	driver->endScene();
 	++FramesDrawn;
+	if (Document && Document->getSettings().showFrameRate())
+		updateWindowCaption(false);
 	if (sceneManager)
 		sceneManager->drop();
 }

@@ -35,3 +35,32 @@ TEST(PlayerWindow, ResolutionOptionSizesTheWindow)
 		+ hxtest::builtProgram("helixpane-player") + " " + prefix + " focus -windowed -resolution:320x200"), 0);
 	EXPECT_EQ(readLine(prefix + ".geometry"), "320x200");
 }
+
+namespace
+{
+
+//! The colour at the centre of a screenshot, as "srgb(r,g,b)".
+std::string centreColour(const std::string& picture)
+{
+	hxtest::TempFolder folder;
+	const std::string out = folder.file("colour.txt");
+	hxtest::runCommand("convert '" + picture + "' -gravity center -crop 1x1+0+0 -format '%[pixel:p{0,0}]' info: > '" + out + "'");
+	return readLine(out);
+}
+
+} // end anonymous namespace
+
+TEST(PlayerWindow, DemoDrawsItsStartSceneOnlyWhileTheWindowIsActive)
+{
+	hxtest::TempFolder folder;
+	const std::string script = std::string(HX_SOURCE_DIR) + "/tests/support/playerWindow.sh ";
+	const std::string demo = hxtest::builtProgram("helixpane-demo");
+	// -debug skips the loading image's minimum display time.
+	ASSERT_EQ(hxtest::runCommand(script + demo + " " + folder.file("active") + " focus -debug -windowed"), 0);
+	EXPECT_EQ(readLine(folder.file("active.geometry")), "1024x640");
+	EXPECT_EQ(centreColour(folder.file("active.png")), "srgb(26,42,58)");
+
+	// Never focused: the frame loop draws nothing, so the loading screen is still up.
+	ASSERT_EQ(hxtest::runCommand(script + demo + " " + folder.file("inactive") + " nofocus -debug -windowed"), 0);
+	EXPECT_NE(centreColour(folder.file("inactive.png")), "srgb(26,42,58)");
+}
