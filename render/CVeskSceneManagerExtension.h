@@ -23,6 +23,7 @@ class ISceneNode;
 namespace video
 {
 class ITexture;
+class IVideoDriver;
 }
 }
 
@@ -98,6 +99,9 @@ public:
 	void drawAll(irr::u32 timeMs);
 
 private:
+	//! The scene's fog and wind, handed to the driver before anything is drawn.
+	void applyFogAndWind(irr::video::IVideoDriver* driver);
+
 	struct SSolidEntry
 	{
 		irr::scene::ISceneNode* Node;

@@ -1,4 +1,6 @@
 #include "render/CVeskSceneManagerExtension.h"
+#include "render/CVeskDriverExtension.h"
+#include "render/veskMaterialRenderers.h"
 #include "render/veskRenderPass.h"
 
 #include <IAttributes.h>
@@ -190,6 +192,19 @@ void CVeskSceneManagerExtension::clearRenderLists()
 	OverlayList.set_used(0);
 }
 
+void CVeskSceneManagerExtension::applyFogAndWind(video::IVideoDriver* driver)
+{
+	driver->setFog(FogColor, video::EFT_FOG_EXP, 50.f, 100.f, FogDensity, false, false);
+	CVeskDriverExtension* driverExtension = getDriverExtension(driver);
+	if (!driverExtension)
+		return;
+	driverExtension->setFogOverride(true, FogEnabled);
+	if (WindEnabled)
+		driverExtension->setWind(WindSpeed, WindStrength);
+	else
+		driverExtension->setWind(1.f, 1.f);
+}
+
 void CVeskSceneManagerExtension::drawAll(u32 timeMs)
 {
 	video::IVideoDriver* driver = SceneManager ? SceneManager->getVideoDriver() : 0;
@@ -214,6 +229,8 @@ void CVeskSceneManagerExtension::drawAll(u32 timeMs)
 	scene::ICameraSceneNode* camera = SceneManager->getActiveCamera();
 	CameraPosition = camera ? camera->getAbsolutePosition() : core::vector3df(0, 0, 0);
 	root->OnRegisterSceneNode();
+
+	applyFogAndWind(driver);
 
 	drawInOrder(PrePassList, EVRP_PRE_PASS);
 	PrePassList.set_used(0);

@@ -89,3 +89,12 @@ CVeskDriverExtension* getDriverExtension(video::IVideoDriver* driver)
 		dynamic_cast<CVeskVertexAlphaAndChannelRenderer*>(driver->getMaterialRenderer(EVMT_TRANS_VERTEX_ALPHA_AND_CHANNEL));
 	return holder ? holder->getDriverExtension() : 0;
 }
+
+void setVeskMaterial(video::IVideoDriver* driver, const video::SMaterial& material)
+{
+	CVeskDriverExtension* extension = getDriverExtension(driver);
+	if (extension)
+		extension->setMaterial(material);
+	else
+		driver->setMaterial(material);
+}

@@ -22,4 +22,8 @@ bool installVeskMaterialRenderers(irr::IrrlichtDevice* device);
 //! The driver's program state, or null when installVeskMaterialRenderers was not called.
 CVeskDriverExtension* getDriverExtension(irr::video::IVideoDriver* driver);
 
+//! Where every program node sets its material: through the driver's program state when the
+//! device has one (fog override, brightening), else straight to the driver.
+void setVeskMaterial(irr::video::IVideoDriver* driver, const irr::video::SMaterial& material);
+
 #endif

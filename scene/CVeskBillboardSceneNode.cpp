@@ -1,4 +1,5 @@
 #include "scene/CVeskBillboardSceneNode.h"
+#include "render/veskMaterialRenderers.h"
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskSerializer.h"
 #include "document/veskTypeCodes.h"
@@ -77,7 +78,7 @@ void CVeskBillboardSceneNode::render()
 		Vertices[i].Normal = -view;
 
 	driver->setTransform(video::ETS_WORLD, core::IdentityMatrix);
-	driver->setMaterial(Material);
+	setVeskMaterial(driver, Material);
 	driver->drawIndexedTriangleList(Vertices, 4, Indices, 2);
 }
 

@@ -1,4 +1,5 @@
 #include "scene/CVeskLightSceneNode.h"
+#include "render/veskMaterialRenderers.h"
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskSerializer.h"
 #include "document/veskTypeCodes.h"
@@ -69,7 +70,7 @@ void CVeskLightSceneNode::drawDebugFigure()
 	video::IVideoDriver* driver = SceneManager->getVideoDriver();
 	video::SMaterial material;
 	material.Lighting = false;
-	driver->setMaterial(material);
+	setVeskMaterial(driver, material);
 	driver->setTransform(video::ETS_WORLD, AbsoluteTransformation);
 	const video::SColor color = LightData.DiffuseColor.toSColor();
 	driver->draw3DBox(Box, color);

@@ -1,4 +1,5 @@
 #include "scene/CVeskMeshSceneNode.h"
+#include "render/veskMaterialRenderers.h"
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskSerializer.h"
 #include "document/veskMeshRecords.h"
@@ -98,7 +99,7 @@ const video::SMaterial& CVeskMeshSceneNode::getDrawingMaterial(u32 index, scene:
 void CVeskMeshSceneNode::drawBuffer(scene::IMeshBuffer* buffer, const video::SMaterial& material)
 {
 	video::IVideoDriver* driver = SceneManager->getVideoDriver();
-	driver->setMaterial(material);
+	setVeskMaterial(driver, material);
 	driver->drawMeshBuffer(buffer);
 }
 
