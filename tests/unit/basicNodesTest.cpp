@@ -6,6 +6,7 @@
 #include "document/veskMeshRecords.h"
 #include "document/veskTypeCodes.h"
 #include "document/veskVersion.h"
+#include "render/CVeskSceneManagerExtension.h"
 #include "render/veskSceneManager.h"
 #include "scene/CVeskBillboardSceneNode.h"
 #include "scene/CVeskCameraSceneNode.h"
@@ -628,4 +629,32 @@ TEST_F(BasicNodes, SkyBoxDefaultMeshHasSixUnlitFacesWithoutDepth)
 	sky->serializeAttributes(Attributes);
 	EXPECT_FALSE(Attributes->existsAttribute("Collision"));
 	sky->drop();
+}
+
+TEST_F(BasicNodes, FirstFrameIsCulledAgainstTheCamerasOwnView)
+{
+	CVeskCameraSceneNode* camera = make<CVeskCameraSceneNode>(VESK_NODE_CAMERA);
+	SceneManager->getRootSceneNode()->addChild(camera);
+	camera->setTarget(core::vector3df(0, 0, -1));
+	SceneManager->setActiveCamera(camera);
+	camera->drop();
+
+	// In front of the camera, which looks along -z; registered before the camera is.
+	CVeskMeshSceneNode* node = make<CVeskMeshSceneNode>(VESK_NODE_MESH);
+	node->setPosition(core::vector3df(0, 0, -20));
+	node->setAutomaticCulling(scene::EAC_FRUSTUM_BOX);
+	scene::SMesh* mesh = createTwoBufferMesh();
+	node->setOwnMesh(mesh);
+	mesh->drop();
+	scene::ISceneNode* root = SceneManager->getRootSceneNode();
+	root->addChild(node);
+	root->removeChild(camera);
+	root->addChild(camera);
+	node->drop();
+
+	getSceneExtension(SceneManager)->drawAll(0);
+	EXPECT_GT(node->getRenderCount(), 0);
+	node->setPosition(core::vector3df(0, 0, 20));
+	getSceneExtension(SceneManager)->drawAll(0);
+	EXPECT_EQ(node->getRenderCount(), 0);
 }
