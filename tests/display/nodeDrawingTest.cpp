@@ -206,6 +206,47 @@ TEST_F(NodeDrawing, MeshWithSolidAndTransparentBuffersDrawsEachOncePerFrame)
 	mesh->drop();
 }
 
+namespace
+{
+
+const video::SColor SEEN_FACE_COLOR(255, 0, 255, 0);
+
+//! A sky box whose face seenFace is green and whose other faces are magenta.
+void paintSkyBox(video::IVideoDriver* driver, CVeskSkyBoxSceneNode* sky, u32 seenFace)
+{
+	for (u32 face = 0; face < 6; ++face)
+	{
+		video::IImage* image = driver->createImage(video::ECF_A8R8G8B8, core::dimension2du(4, 4));
+		image->fill(face == seenFace ? SEEN_FACE_COLOR : video::SColor(255, 255, 0, 255));
+		video::ITexture* texture = driver->addTexture(core::stringc("face") + core::stringc(face), image);
+		image->drop();
+		sky->getMaterial(face).setTexture(0, texture);
+	}
+}
+
+} // end anonymous namespace
+
+TEST_F(NodeDrawing, SkyBoxThroughPerspectiveCameraSurroundsTheSceneBehindEverything)
+{
+	// Far from the origin: the box must travel with the camera to surround it.
+	addCamera(core::vector3df(2000, 4, 5), core::vector3df(2000, 4, 0));
+	CVeskMeshSceneNode* square = add<CVeskMeshSceneNode>(VESK_NODE_MESH, core::vector3df(2000, 4, 0));
+	const video::SColor red(255, 255, 0, 0);
+	scene::SMesh* mesh = createMesh({ createSquare(1, red) });
+	square->setOwnMesh(mesh);
+	mesh->drop();
+	// Made after the square: drawing order must not follow the tree.
+	paintSkyBox(Driver, add<CVeskSkyBoxSceneNode>(VESK_NODE_SKY_BOX), 0);
+
+	// The faces' texture is modulated by their vertex colour, so only its hue is certain here.
+	auto seenFace = [](video::SColor c) { return c.getRed() < 8 && c.getBlue() < 8 && c.getGreen() > 32; };
+	drawFrame();
+	EXPECT_TRUE(colorIs(pixel(SIZE / 2, SIZE / 2), red));
+	EXPECT_TRUE(seenFace(pixel(2, 2)));
+	EXPECT_TRUE(seenFace(pixel(SIZE - 3, SIZE - 3)));
+	endFrame();
+}
+
 TEST_F(NodeDrawing, SkyBoxThroughOrthogonalCameraLookingDownShowsFaceFive)
 {
 	CVeskCameraSceneNode* camera = addCamera(core::vector3df(0, 0, 0), core::vector3df(0, -1, 0));
@@ -215,15 +256,8 @@ TEST_F(NodeDrawing, SkyBoxThroughOrthogonalCameraLookingDownShowsFaceFive)
 	camera->setProjectionMatrix(orthogonal, true);
 
 	CVeskSkyBoxSceneNode* sky = add<CVeskSkyBoxSceneNode>(VESK_NODE_SKY_BOX);
-	const video::SColor faceColor(255, 0, 255, 0);
-	for (u32 face = 0; face < 6; ++face)
-	{
-		video::IImage* image = Driver->createImage(video::ECF_A8R8G8B8, core::dimension2du(4, 4));
-		image->fill(face == 5 ? faceColor : video::SColor(255, 255, 0, 255));
-		video::ITexture* texture = Driver->addTexture(core::stringc("face") + core::stringc(face), image);
-		image->drop();
-		sky->getMaterial(face).setTexture(0, texture);
-	}
+	paintSkyBox(Driver, sky, 5);
+	const video::SColor faceColor = SEEN_FACE_COLOR;
 
 	drawFrame();
 	const s32 points[][2] = { { 0, 0 }, { SIZE - 1, 0 }, { SIZE / 2, SIZE / 2 }, { 0, SIZE - 1 }, { SIZE - 1, SIZE - 1 } };
