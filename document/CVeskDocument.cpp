@@ -86,6 +86,7 @@ scene::ISceneManager* CVeskDocument::createSceneManager() const
 s32 CVeskDocument::readDocumentStart(CVeskDeserializer* reader) const
 {
 	u32 version = 0;
+	reader->rewind();
 	if (!reader->readHeader(version))
 		return LOAD_BAD_HEADER;
 	if (isVeskVersionTooNew(version))
@@ -136,7 +137,6 @@ s32 CVeskDocument::load(io::IReadFile* file, const char* scriptOutputFolder)
 	}
 
 	readEmbeddedFilesAfterDocumentChunk(reader, scriptOutputFolder);
-	reader->rewind();
 	readDocumentStart(reader);
 
 	const long end = reader->getChunkEnd();

@@ -97,8 +97,8 @@ bool CVeskSceneManagerExtension::registerNodeForRendering(scene::ISceneNode* nod
 			break;
 		}
 		const bool late = pass >= EVRP_AUTOMATIC_LATE;
-		const u32 normalPass = late ? pass - (EVRP_AUTOMATIC_LATE - EVRP_AUTOMATIC) : pass;
-		const bool transparent = normalPass == EVRP_TRANSPARENT || (normalPass == EVRP_AUTOMATIC && isTransparent(node));
+		const bool automatic = pass == EVRP_AUTOMATIC || pass == EVRP_AUTOMATIC_LATE;
+		const bool transparent = pass == EVRP_TRANSPARENT || pass == EVRP_TRANSPARENT_LATE || (automatic && isTransparent(node));
 		if (transparent)
 			addByDistance(late ? LateTransparentList : TransparentList, node);
 		else

@@ -33,7 +33,7 @@ CVeskCameraSceneNode::CVeskCameraSceneNode(scene::ISceneNode* parent, scene::ISc
 {
 	takeScreenAspect();
 	recalculateProjectionMatrix();
-	recalculateViewArea();
+	updateMatrices();
 }
 
 void CVeskCameraSceneNode::takeScreenAspect()
@@ -72,6 +72,14 @@ void CVeskCameraSceneNode::updateMatrices()
 	ViewArea.getTransform(video::ETS_VIEW).buildCameraLookAtMatrixLH(position, Target, up);
 	ViewArea.getTransform(video::ETS_VIEW) *= Affector;
 	recalculateViewArea();
+}
+
+void CVeskCameraSceneNode::OnAnimate(u32 timeMs)
+{
+	ISceneNode::OnAnimate(timeMs);
+	// Every node registers after the tree was animated, and is culled against this view.
+	if (IsVisible)
+		updateMatrices();
 }
 
 void CVeskCameraSceneNode::OnRegisterSceneNode()
@@ -289,5 +297,5 @@ void CVeskCameraSceneNode::readBinary(CVeskDeserializer* reader)
 	else
 		Aspect = aspect;
 	recalculateProjectionMatrix();
-	recalculateViewArea();
+	updateMatrices();
 }

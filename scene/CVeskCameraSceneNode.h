@@ -15,6 +15,8 @@ public:
 		const irr::core::vector3df& position = irr::core::vector3df(0, 0, 0),
 		const irr::core::vector3df& target = irr::core::vector3df(0, 0, 100));
 
+	//! After moving, the camera's view is brought up to date for culling the frame's nodes.
+	virtual void OnAnimate(irr::u32 timeMs);
 	virtual void OnRegisterSceneNode();
 	//! The scene's active camera sets the view and projection transformations.
 	virtual void render();

@@ -226,6 +226,9 @@ void CVeskMeshSceneNode::copyMeshNodeMembers(CVeskMeshSceneNode* clone, scene::I
 	if (OwnMesh)
 	{
 		scene::SMesh* copy = newManager->getMeshManipulator()->createMeshCopy(OwnMesh);
+		// The engine's copy leaves every buffer with a default box.
+		for (u32 i = 0; i < copy->getMeshBufferCount() && i < OwnMesh->getMeshBufferCount(); ++i)
+			copy->getMeshBuffer(i)->setBoundingBox(OwnMesh->getMeshBuffer(i)->getBoundingBox());
 		clone->setOwnMesh(copy);
 		copy->drop();
 	}
