@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace irr;
 
@@ -66,7 +67,15 @@ IrrlichtDevice* createOpenGLDevice(u32 width, u32 height)
 	parameters.WindowSize = core::dimension2du(width, height);
 	parameters.Bits = 24;
 	parameters.ZBufferBits = 24;
-	IrrlichtDevice* device = createDeviceEx(parameters);
+	// A display server that has just closed the previous test's connection now and then refuses
+	// the next one for a moment.
+	IrrlichtDevice* device = 0;
+	for (int attempt = 0; attempt < 5 && !device; ++attempt)
+	{
+		if (attempt)
+			usleep(200000);
+		device = createDeviceEx(parameters);
+	}
 	if (device)
 		device->getLogger()->setLogLevel(ELL_NONE);
 	return device;
