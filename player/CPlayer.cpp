@@ -3,6 +3,8 @@
 #include "document/CVeskDocument.h"
 #include "document/publishedExecutable.h"
 #include "platform/ownExecutablePath.h"
+#include "player/CDebugConsole.h"
+#include "player/CEdrixServices.h"
 #include "player/CFrameLimiter.h"
 #include "player/CLoadingScreen.h"
 #include "player/CPlayerDeviceFactory.h"
@@ -16,11 +18,14 @@
 #include "scene/CVeskScene.h"
 
 #include <ICursorControl.h>
+#include <ILogger.h>
 #include <IGUIEnvironment.h>
 #include <IMetaTriangleSelector.h>
 #include <ITimer.h>
 #include <IVideoDriver.h>
 #include <Keycodes.h>
+
+#include <cstdio>
 
 using namespace irr;
 
@@ -41,13 +46,38 @@ CPlayer* CPlayer::getInstance()
 
 CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char* scriptPath,
 	const core::dimension2di* windowSize)
-	: Device(0), ExecutableFile(0), LoadingImage(0), Document(0), CurrentScene(0), CurrentSceneManager(0),
-	  CurrentWorldSelector(0), FramesDrawn(0), Debug(debug),
+	: Device(0), ExecutableFile(0), LoadingImage(0), Services(0), Console(0), Document(0), CurrentScene(0),
+	  CurrentSceneManager(0), CurrentWorldSelector(0), PendingCamera(0), CurrentScriptBehaviour(0),
+	  ScriptCurrentNode(0), FramesDrawn(0), Debug(debug),
 	  CloseOnEscape(false), InFrameEventCall(false)
+{
+	// This player has no head-mounted display mode.
+	(void)headMountedDisplay;
+	const io::path ownPath = hx::platform::getOwnExecutablePath();
+	io::IReadFile* executable = ownPath.size() ? io::createReadFile(ownPath) : 0;
+	construct(executable, windowed, scriptPath, windowSize);
+	if (executable)
+		executable->drop();
+}
+
+CPlayer::CPlayer(io::IReadFile* executable, bool debug, bool windowed, const char* scriptPath,
+	const core::dimension2di* windowSize)
+	: Device(0), ExecutableFile(0), LoadingImage(0), Services(0), Console(0), Document(0), CurrentScene(0),
+	  CurrentSceneManager(0), CurrentWorldSelector(0), PendingCamera(0), CurrentScriptBehaviour(0),
+	  ScriptCurrentNode(0), FramesDrawn(0), Debug(debug), CloseOnEscape(false), InFrameEventCall(false)
+{
+	construct(executable, windowed, scriptPath, windowSize);
+}
+
+void CPlayer::construct(io::IReadFile* executable, bool windowed, const char* scriptPath,
+	const core::dimension2di* windowSize)
 {
 	ThePlayer = this;
 
-	ExecutableFile = readPublishedTrailer(hx::platform::getOwnExecutablePath(), Trailer);
+	ExecutableFile = executable;
+	if (ExecutableFile)
+		ExecutableFile->grab();
+	readPublishedTrailer(ExecutableFile, Trailer);
 
 	if (!windowSize && !windowed && (Trailer.flags & SPublishedTrailer::ETF_USE_DESKTOP_SIZE))
 	{
@@ -66,15 +96,29 @@ CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char*
 	showLoadingScreen();
 	const u32 loadingStart = Device->getTimer()->getRealTime();
 
-	loadDocument();
+	Services = new CEdrixServices(Device);
+	io::IReadFile* documentFile = openDocumentFile(ExecutableFile, Trailer);
+	CVeskWarningAndErrorReceiver* receiver = loadDocument(documentFile);
+	if (documentFile)
+		documentFile->drop();
+	Services->setControlInterface(this);
 
 	if (Debug)
+	{
+		Console = new CDebugConsole(Device->getGUIEnvironment(),
+			core::dimension2du(u32(Trailer.windowWidth), u32(Trailer.windowHeight)));
 		CloseOnEscape = true;
+	}
 
 	updateWindowCaption(false);
 
 	activateScene(Document->getStartScene());
 
+	if (scriptPath)
+		replaceScriptText(scriptPath);
+	// The global script and the queued embedded scripts are run by the script engine; without
+	// one there is nothing to run them.
+	receiver->drop();
 
 	keepLoadingScreenUp(loadingStart);
 }
@@ -86,10 +130,17 @@ CPlayer::~CPlayer()
 	for (u32 i = 0; i < InitializedScenes.size(); ++i)
 		if (InitializedScenes[i].worldSelector)
 			InitializedScenes[i].worldSelector->drop();
+	setCurrentScriptBehaviour(0);
+	Variables.clear();
+	if (PendingCamera)
+		PendingCamera->drop();
 	if (CurrentSceneManager)
 		CurrentSceneManager->drop();
+	delete Console;
 	if (Device)
 		Device->drop();
+	if (Services)
+		Services->drop();
 	if (ExecutableFile)
 		ExecutableFile->drop();
 	ThePlayer = 0;
@@ -120,22 +171,44 @@ void CPlayer::showLoadingScreen()
 	updateWindowCaption(true);
 }
 
-void CPlayer::loadDocument()
+CVeskWarningAndErrorReceiver* CPlayer::loadDocument(io::IReadFile* file)
 {
 	Document = new CVeskDocument(Device);
 	CVeskWarningAndErrorReceiver* receiver = new CVeskWarningAndErrorReceiver();
 	Document->setWarningReceiver(receiver);
-	io::IReadFile* documentFile = openDocumentFile(ExecutableFile, Trailer);
-	if (documentFile)
+	if (file)
 	{
-		const s32 result = Document->load(documentFile, 0);
+		const s32 result = Document->load(file, 0);
 		if (result != CVeskDocument::LOAD_OK)
-			Device->getLogger()->log("The document could not be loaded", core::stringc(result).c_str(), ELL_ERROR);
-		documentFile->drop();
+			Device->getLogger()->log("The document could not be loaded, code", core::stringc(result).c_str(), ELL_ERROR);
 	}
 	Document->setWarningReceiver(0);
-	// The queued embedded scripts are run by the script engine; without one there is nothing to run.
-	receiver->drop();
+	Services->setDocument(Document);
+	return receiver;
+}
+
+void CPlayer::replaceScriptText(const char* scriptPath)
+{
+	FILE* file = fopen(scriptPath, "rb");
+	if (!file)
+	{
+		addConsoleLine((core::stringw(L"Warning: could not open script file ") + core::stringw(scriptPath)).c_str(), false);
+		return;
+	}
+	core::stringc text;
+	char buffer[4096];
+	size_t got;
+	while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0)
+		text += core::stringc(buffer, u32(got));
+	fclose(file);
+	if (text.size() > 0)
+		Document->setScriptText(text);
+}
+
+void CPlayer::addConsoleLine(const wchar_t* text, bool allowRepeat)
+{
+	if (Console)
+		Console->addLine(text, allowRepeat);
 }
 
 void CPlayer::activateScene(CVeskScene* scene)
@@ -266,8 +339,11 @@ void CPlayer::drawFrame()
 	Device->getGUIEnvironment()->drawAll();
 	driver->endScene();
 	++FramesDrawn;
+	applyPendingCamera();
 	if (Document && Document->getSettings().showFrameRate())
 		updateWindowCaption(false);
+	if (Console)
+		Console->layout(driver->getScreenSize());
 	if (sceneManager)
 		sceneManager->drop();
 }
@@ -276,7 +352,11 @@ bool CPlayer::OnEvent(const SEvent& event)
 {
 	// Log lines are taken here so that the engine's logger never writes to standard output.
 	if (event.EventType == EET_LOG_TEXT_EVENT)
+	{
+		if (event.LogEvent.Text)
+			addConsoleLine(core::stringw(event.LogEvent.Text).c_str(), false);
 		return true;
+	}
 	if (event.EventType == EET_KEY_INPUT_EVENT && CloseOnEscape && event.KeyInput.Key == KEY_ESCAPE)
 	{
 		if (Device)

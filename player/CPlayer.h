@@ -1,7 +1,9 @@
 #ifndef HX_C_PLAYER_H
 #define HX_C_PLAYER_H
 
+#include "actions/CHXVariableTable.h"
 #include "document/SPublishedTrailer.h"
+#include "player/IHXControlInterface.h"
 
 #include <IEventReceiver.h>
 #include <IReadFile.h>
@@ -14,23 +16,48 @@
 #include <irrArray.h>
 #include <irrString.h>
 
+class CDebugConsole;
+class CEdrixServices;
 class CVeskDocument;
 class CVeskScene;
+class CVeskWarningAndErrorReceiver;
 
 //! The application: one per process. The constructor brings the whole system up, run() is
 //! the frame loop, OnEvent routes input and log events, the destructor tears down in order.
-class CPlayer : public irr::IEventReceiver, public virtual irr::IReferenceCounted
+class CPlayer : public irr::IEventReceiver, public IHXControlInterface, public virtual irr::IReferenceCounted
 {
 public:
 	//! scriptPath and windowSize may be null (absent).
 	CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char* scriptPath,
 		const irr::core::dimension2di* windowSize);
+	//! The same for a published executable other than the running one, already open (grabbed).
+	CPlayer(irr::io::IReadFile* executable, bool debug, bool windowed, const char* scriptPath,
+		const irr::core::dimension2di* windowSize);
 	virtual ~CPlayer();
 
 	virtual bool OnEvent(const irr::SEvent& event);
 
+	virtual void switchToScene(const irr::c8* name);
+	virtual void reloadScene(const irr::c8* name);
+	virtual void switchToDocumentFile(const irr::c8* path);
+	virtual void setActiveCamera(irr::scene::ISceneNode* camera);
+	virtual IHXVariable* getVariable(const irr::c8* name, bool create);
+	virtual void variableChanged(IHXVariable* variable);
+	virtual void storeOrLoadVariable(IHXVariable* variable, bool load);
+	virtual void setCurrentScriptBehaviour(irr::scene::ISceneNodeAnimator* behaviour);
+	virtual void setScriptCurrentNode(irr::scene::ISceneNode* node) { ScriptCurrentNode = node; }
+	virtual irr::scene::ISceneNode* getScriptCurrentNode() { return ScriptCurrentNode; }
+
+	//! Adds a line to the debug console; nothing without one.
+	void addConsoleLine(const wchar_t* text, bool allowRepeat);
+	CDebugConsole* getDebugConsole() const { return Console; }
+	irr::scene::ISceneNode* getPendingCamera() const { return PendingCamera; }
+
 	//! The frame loop; returns when the device stops running, at once without a device.
 	void run();
+
+	//! One frame of the frame loop, as run draws it when a frame is due.
+	void drawFrame();
 
 	//! Gives the window its caption; only hands it to the device when it changed.
 	void updateWindowCaption(bool loading);
@@ -55,11 +82,18 @@ public:
 	static CPlayer* getInstance();
 
 private:
+	void construct(irr::io::IReadFile* executable, bool windowed, const char* scriptPath,
+		const irr::core::dimension2di* windowSize);
 	void createDevice(bool windowed, const irr::core::dimension2di* windowSize);
 	void showLoadingScreen();
 	void keepLoadingScreenUp(irr::u32 loadingStart);
-	void loadDocument();
-	void drawFrame();
+	//! A new document loaded from file (may be null), with a fresh receiver; answers the
+	//! receiver holding the queued embedded scripts (one reference for the caller).
+	CVeskWarningAndErrorReceiver* loadDocument(irr::io::IReadFile* file);
+	void replaceScriptText(const char* scriptPath);
+	void applyPendingCamera();
+	CVeskScene* findScene(const irr::c8* name);
+	void forgetInitializedScene(CVeskScene* scene);
 	void showCursorForActiveCamera();
 	irr::video::SColor getCurrentBackgroundColor() const;
 
@@ -74,11 +108,18 @@ private:
 	SPublishedTrailer Trailer;
 	irr::io::IReadFile* ExecutableFile;
 	irr::video::ITexture* LoadingImage;
+	CEdrixServices* Services;
+	CDebugConsole* Console;
 	CVeskDocument* Document;
 	CVeskScene* CurrentScene;
 	irr::scene::ISceneManager* CurrentSceneManager;
 	irr::scene::ITriangleSelector* CurrentWorldSelector;
 	irr::core::array<SInitializedSceneData> InitializedScenes;
+	//! Grabbed while pending, so a camera deleted meanwhile cannot dangle.
+	irr::scene::ISceneNode* PendingCamera;
+	irr::scene::ISceneNodeAnimator* CurrentScriptBehaviour;
+	irr::scene::ISceneNode* ScriptCurrentNode;
+	CHXVariableTable Variables;
 	irr::core::stringw LastCaption;
 	irr::u32 FramesDrawn;
 	bool Debug;

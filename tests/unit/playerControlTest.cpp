@@ -1,0 +1,251 @@
+// The player as behaviours, actions and scripts drive it: scene switching, reloading, the
+// pending camera, the console lines and the variables. The published executable asks for the
+// null driver, so no window is needed.
+#include "actions/CHXPersistentVariableStore.h"
+#include "document/CVeskDocument.h"
+#include "document/SPublishedTrailer.h"
+#include "document/veskTypeCodes.h"
+#include "player/CDebugConsole.h"
+#include "player/CEdrixServices.h"
+#include "player/CPlayer.h"
+#include "render/veskSceneManager.h"
+#include "scene/CVesk3DScene.h"
+#include "scene/CVeskCameraSceneNode.h"
+#include "tests/support/testSupport.h"
+#include "tests/support/veskTestDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace irr;
+
+namespace
+{
+
+//! A player over the published executable at path.
+CPlayer* startPlayer(const std::string& path, bool debug, const char* scriptPath = 0)
+{
+	io::IReadFile* executable = io::createReadFile(path.c_str());
+	CPlayer* player = new CPlayer(executable, debug, true, scriptPath, 0);
+	executable->drop();
+	return player;
+}
+
+//! A published executable with two camera-less 3D scenes "Hall" and "Yard".
+std::string publishTwoScenes(const hxtest::TempFolder& folder)
+{
+	IrrlichtDevice* device = hxtest::createNullDevice();
+	CVeskDocument* document = new CVeskDocument(device);
+	const char* names[] = { "Hall", "Yard" };
+	for (const char* name : names)
+	{
+		CVesk3DScene* scene = new CVesk3DScene();
+		scene->setName(name);
+		scene::ISceneManager* manager = createVeskSceneManager(device->getSceneManager());
+		scene->setSceneManager(manager);
+		manager->drop();
+		scene->setDefaultCamera(core::vector3df(1, 2, 3), core::vector3df(0, 0, 50));
+		document->addScene(scene);
+		scene->drop();
+	}
+	document->setStartSceneIndex(0);
+	document->getSettings().applicationTitle = "Control Test";
+	const std::vector<u8> documentBytes = hxtest::documentFileBytes(document);
+	document->drop();
+	device->drop();
+
+	std::vector<u8> executable(16, 0x7F);
+	SPublishedTrailer trailer;
+	trailer.magic = SPublishedTrailer::MAGIC;
+	trailer.documentOffset = s32(executable.size());
+	trailer.documentSize = s32(documentBytes.size());
+	trailer.driverType = 0; // the null driver
+	executable.insert(executable.end(), documentBytes.begin(), documentBytes.end());
+	u8 bytes[SPublishedTrailer::BYTE_SIZE];
+	trailer.toBytes(bytes);
+	executable.insert(executable.end(), bytes, bytes + sizeof(bytes));
+	const std::string path = folder.file("app");
+	hxtest::writeWholeFile(path, executable);
+	return path;
+}
+
+u32 countCameras(scene::ISceneManager* manager)
+{
+	core::array<scene::ISceneNode*> nodes;
+	manager->getSceneNodesFromType(scene::ESCENE_NODE_TYPE(VESK_NODE_CAMERA), nodes);
+	return nodes.size();
+}
+
+class PlayerControl : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		Path = publishTwoScenes(Folder);
+		Player = startPlayer(Path, true);
+		ASSERT_NE(Player->getDevice(), nullptr);
+		ASSERT_NE(Player->getDocument(), nullptr);
+		ASSERT_EQ(Player->getDocument()->getSceneCount(), 2);
+	}
+	void TearDown() override { delete Player; }
+
+	CVeskScene* scene(int i) { return Player->getDocument()->getScene(i); }
+	std::wstring lastConsoleLine()
+	{
+		gui::IGUIListBox* box = Player->getDebugConsole()->getListBox();
+		return box->getItemCount() ? box->getListItem(box->getItemCount() - 1) : L"";
+	}
+
+	hxtest::TempFolder Folder;
+	std::string Path;
+	CPlayer* Player = nullptr;
+};
+
+} // end anonymous namespace
+
+TEST_F(PlayerControl, StartSceneGetsADefaultCameraAtItsDefaultPlace)
+{
+	scene::ISceneManager* hall = scene(0)->getSceneManager();
+	EXPECT_EQ(Player->getCurrentSceneManager(), hall);
+	ASSERT_NE(hall->getActiveCamera(), nullptr);
+	EXPECT_EQ(hall->getActiveCamera()->getPosition(), core::vector3df(1, 2, 3));
+	EXPECT_EQ(hall->getActiveCamera()->getTarget(), core::vector3df(0, 0, 50));
+	EXPECT_EQ(getEdrixServices()->getControlInterface(), static_cast<IHXControlInterface*>(Player));
+	EXPECT_EQ(getEdrixServices()->getDocument(), Player->getDocument());
+	EXPECT_NE(Player->getLastCaption().find(L"Control Test"), -1);
+	EXPECT_NE(Player->getLastCaption().find(L" - Testing. Press ESCAPE to close"), -1);
+}
+
+TEST_F(PlayerControl, SwitchingBackAndForthKeepsEachScene)
+{
+	scene::ISceneManager* hall = scene(0)->getSceneManager();
+	scene::ISceneNode* marker = hall->addEmptySceneNode();
+	marker->setPosition(core::vector3df(5, 0, 0));
+	Player->switchToScene("Yard");
+	EXPECT_EQ(Player->getCurrentSceneManager(), scene(1)->getSceneManager());
+	EXPECT_EQ(countCameras(scene(1)->getSceneManager()), 1u);
+	Player->switchToScene("Hall");
+	EXPECT_EQ(Player->getCurrentSceneManager(), hall);
+	EXPECT_EQ(countCameras(hall), 1u);
+	EXPECT_EQ(marker->getPosition(), core::vector3df(5, 0, 0));
+}
+
+TEST_F(PlayerControl, SceneNamesMatchExactlyAndMissingOnesAreReportedOnce)
+{
+	Player->switchToScene("yard");
+	EXPECT_EQ(Player->getCurrentSceneManager(), scene(0)->getSceneManager());
+	EXPECT_EQ(lastConsoleLine(), L"The scene does not exist: yard");
+	const u32 lines = Player->getDebugConsole()->getListBox()->getItemCount();
+	Player->reloadScene("yard");
+	EXPECT_EQ(Player->getDebugConsole()->getListBox()->getItemCount(), lines);
+	Player->switchToScene(0);
+	EXPECT_EQ(Player->getCurrentSceneManager(), scene(0)->getSceneManager());
+}
+
+TEST_F(PlayerControl, ReloadingTheCurrentSceneRebuildsIt)
+{
+	scene::ISceneManager* before = scene(0)->getSceneManager();
+	before->addEmptySceneNode()->setName("added at run time");
+	Player->reloadScene("Hall");
+	scene::ISceneManager* after = scene(0)->getSceneManager();
+	EXPECT_NE(after, before);
+	EXPECT_EQ(Player->getCurrentSceneManager(), after);
+	EXPECT_EQ(after->getSceneNodeFromName("added at run time"), nullptr);
+	EXPECT_TRUE(after->getParameters()->getAttributeAsBool("IRR_Reloaded"));
+	EXPECT_EQ(countCameras(after), 1u);
+
+	// Another scene is rebuilt without becoming current.
+	scene::ISceneManager* yardBefore = scene(1)->getSceneManager();
+	Player->reloadScene("Yard");
+	EXPECT_NE(scene(1)->getSceneManager(), yardBefore);
+	EXPECT_EQ(Player->getCurrentSceneManager(), after);
+}
+
+TEST_F(PlayerControl, PendingCameraWaitsUntilItIsInTheScene)
+{
+	scene::ISceneManager* hall = scene(0)->getSceneManager();
+	scene::ICameraSceneNode* first = hall->getActiveCamera();
+	CVeskCameraSceneNode* second = new CVeskCameraSceneNode(hall->getRootSceneNode(), hall, 7);
+	Player->setActiveCamera(second);
+	EXPECT_EQ(hall->getActiveCamera(), first); // only at the end of a frame
+	second->remove();
+	second->drop();
+	Player->drawFrame();
+	EXPECT_EQ(hall->getActiveCamera(), first);
+	EXPECT_EQ(Player->getPendingCamera(), second); // still pending, and still alive
+
+	CVeskCameraSceneNode* third = new CVeskCameraSceneNode(hall->getRootSceneNode(), hall, 8);
+	Player->setActiveCamera(third);
+	Player->drawFrame();
+	EXPECT_EQ(hall->getActiveCamera(), third);
+	EXPECT_EQ(Player->getPendingCamera(), nullptr);
+	third->drop();
+}
+
+TEST_F(PlayerControl, VariablesIgnoreCaseAndBoundNamesReadFresh)
+{
+	IHXVariable* score = Player->getVariable("Score", true);
+	score->setValueAsInt(4);
+	IHXVariable* again = Player->getVariable("SCORE", false);
+	EXPECT_EQ(again, score);
+	again->drop();
+	score->drop();
+	EXPECT_EQ(Player->getVariable("missing", false), nullptr);
+
+	scene(0)->getSceneManager()->addEmptySceneNode()->setName("Enemy");
+	IHXVariable* health = Player->getVariable("#Enemy.health", false);
+	ASSERT_NE(health, nullptr);
+	EXPECT_EQ(health->getValueAsInt(), 0);
+	health->setValueAsInt(50);
+	Player->variableChanged(health);
+	health->drop();
+	IHXVariable* fresh = Player->getVariable("#Enemy.health", false);
+	EXPECT_EQ(fresh->getValueAsInt(), 0);
+	fresh->drop();
+	EXPECT_NE(Player->getVariable("#system.soundvolume", false), nullptr);
+	EXPECT_EQ(Player->getVariable("#Nobody.health", false), nullptr);
+	EXPECT_EQ(Player->getVariable("#Enemy.", false), nullptr);
+}
+
+TEST(PlayerStore, StoredVariableSurvivesARestart)
+{
+	hxtest::TempFolder folder;
+	setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
+	const std::string path = publishTwoScenes(folder);
+	{
+		CPlayer* player = startPlayer(path, false);
+		IHXVariable* counter = player->getVariable("counter", true);
+		counter->setValueAsInt(41);
+		player->storeOrLoadVariable(counter, false);
+		counter->drop();
+		delete player;
+	}
+	{
+		CPlayer* player = startPlayer(path, false);
+		IHXVariable* counter = player->getVariable("counter", true);
+		EXPECT_EQ(counter->getValueAsInt(), 0);
+		player->storeOrLoadVariable(counter, true);
+		EXPECT_EQ(counter->getValueAsInt(), 41);
+		counter->drop();
+		delete player;
+	}
+	EXPECT_FALSE(hxtest::readWholeFile(folder.path() + "/Helixpane/.Control_Test").empty());
+	unsetenv("XDG_DATA_HOME");
+}
+
+TEST(PlayerScriptFile, UnreadableScriptFileIsReportedAndReadableOneReplacesTheScript)
+{
+	hxtest::TempFolder folder;
+	const std::string path = publishTwoScenes(folder);
+	CPlayer* player = startPlayer(path, true, "/nonexistent/start.js");
+	gui::IGUIListBox* box = player->getDebugConsole()->getListBox();
+	EXPECT_STREQ(box->getListItem(box->getItemCount() - 1), L"Warning: could not open script file /nonexistent/start.js");
+	delete player;
+	const std::string script = folder.file("start.js");
+	hxtest::writeWholeFile(script, { 'x', '=', '1', ';' });
+	player = startPlayer(path, false, script.c_str());
+	EXPECT_STREQ(player->getDocument()->getScriptText().c_str(), "x=1;");
+	EXPECT_EQ(player->getDebugConsole(), nullptr);
+	delete player;
+}
