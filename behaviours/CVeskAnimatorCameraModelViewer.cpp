@@ -214,9 +214,19 @@ void CVeskAnimatorCameraModelViewer::animateNode(ISceneNode* node, u32 timeMs)
 	if (AllowZooming)
 		zoom(camera);
 
+	camera->setPosition(onOrbit(pos, target));
+}
+
+core::vector3df CVeskAnimatorCameraModelViewer::onOrbit(const core::vector3df& pos, const core::vector3df& target) const
+{
 	core::vector3df offset = pos - target;
-	offset.normalize();
-	camera->setPosition(target + offset * Radius);
+	if (!NoVerticalMovement)
+		return target + offset.normalize() * Radius;
+	// The locked height stays exact: only the horizontal distance makes up the radius.
+	const f32 height = offset.Y;
+	offset.Y = 0.f;
+	const f32 horizontal = sqrtf(core::max_(Radius * Radius - height * height, 0.f));
+	return target + offset.normalize() * horizontal + core::vector3df(0.f, height, 0.f);
 }
 
 ISceneNodeAnimator* CVeskAnimatorCameraModelViewer::createClone(ISceneNode* node, ISceneManager* newManager)

@@ -64,6 +64,8 @@ private:
 	//! Adds the inertia to one component of this frame's rotation.
 	void slide(f32& rotation, f32& velocity, u32 timeDiff);
 	void zoom(ICameraSceneNode* camera);
+	//! pos moved onto the orbit around target.
+	core::vector3df onOrbit(const core::vector3df& pos, const core::vector3df& target) const;
 
 	gui::ICursorControl* CursorControl;
 	f32 RotateSpeed;
