@@ -2,10 +2,13 @@
 #include "behaviours/CVeskAnimatorCameraFPS.h"
 #include "behaviours/CVeskAnimatorCameraModelViewer.h"
 #include "document/CVeskDeserializer.h"
+#include "document/CVeskDocument.h"
+#include "document/veskTypeCodes.h"
 #include "document/CVeskSerializer.h"
 #include "render/CVeskSceneManagerExtension.h"
 #include "render/veskSceneManager.h"
 #include "scene/CVeskCameraSceneNode.h"
+#include "scene/CVeskScene.h"
 #include "tests/support/behaviourFixtures.h"
 #include "tests/support/testSupport.h"
 #include "tests/support/veskTestDocuments.h"
@@ -446,5 +449,27 @@ TEST(CameraBehaviourPayloads, AttributesCarryTheEditorProperties)
 	EXPECT_TRUE(attributes->getAttributeAsBool("LookOnlyWhenMouseDown"));
 	viewer->drop();
 	attributes->drop();
+	device->drop();
+}
+
+TEST(DemoCameras, CourtyardWalksAndGalleryOrbits)
+{
+	hxtest::TempFolder folder;
+	const std::string path = folder.file("demo.vesk");
+	ASSERT_EQ(hxtest::runCommand("'" + hxtest::builtProgram("helixpane-demo-document") + "' '" + path + "'"), 0);
+	IrrlichtDevice* device = hxtest::createNullDevice();
+	ASSERT_NE(device, nullptr);
+	CVeskDocument* document = 0;
+	ASSERT_EQ(hxtest::loadDocument(device, hxtest::readWholeFile(path), document), 0);
+	ASSERT_EQ(document->getSceneCount(), 2);
+	const s32 expected[] = { EVBT_CAMERA_FPS, EVBT_CAMERA_MODEL_VIEWER };
+	for (s32 i = 0; i < 2; ++i)
+	{
+		scene::ICameraSceneNode* camera = document->getScene(i)->findActiveCamera();
+		ASSERT_NE(camera, nullptr) << i;
+		ASSERT_EQ(camera->getAnimators().size(), 1u);
+		EXPECT_EQ(s32((*camera->getAnimators().begin())->getType()), expected[i]);
+	}
+	document->drop();
 	device->drop();
 }
