@@ -63,6 +63,7 @@ void writeSquare(CVeskSerializer* writer, s32 id, const core::vector3df& positio
 	writer->endChunk();
 	video::SMaterial material;
 	material.Lighting = false;
+	material.BackfaceCulling = false;
 	writer->beginChunk(CHUNK_MATERIAL);
 	writeMaterial(writer, material);
 	writer->endChunk();
