@@ -1,5 +1,6 @@
 // Writes the bundled demo's document. One function per scene, so scenes can be added
 // and grown independently.
+#include "demo/demoWalkingCamera.h"
 #include "document/CMemoryWriteFile.h"
 #include "document/CVeskSerializer.h"
 #include "document/veskVersion.h"
@@ -47,7 +48,8 @@ void writePublishingSettings(CVeskSerializer* writer)
 }
 
 //! The record of the scene's root node; its payload is the scene's ambient light.
-void writeRootNodeRecord(CVeskSerializer* writer, const video::SColorf& ambientLight)
+void writeRootNodeRecord(CVeskSerializer* writer, const video::SColorf& ambientLight,
+	void (*writeChildren)(CVeskSerializer*) = 0)
 {
 	writer->beginChunk(EDC_NODE_RECORD);
 	writer->writeBytes("unkn", 4);
@@ -61,6 +63,8 @@ void writeRootNodeRecord(CVeskSerializer* writer, const video::SColorf& ambientL
 	writer->beginChunk(EDC_NODE_PAYLOAD);
 	writer->writeColorf(ambientLight);
 	writer->endChunk();
+	if (writeChildren)
+		writeChildren(writer);
 	writer->endChunk();
 }
 
@@ -73,7 +77,21 @@ void writeCourtyardScene(CVeskSerializer* writer)
 	writer->writeColor(video::SColor(0xFF1A2A3A));
 	writer->endChunk();
 	writer->beginChunk(EDC_NODE_TREE);
-	writeRootNodeRecord(writer, video::SColorf(0.1f, 0.1f, 0.1f, 1.f));
+	writeRootNodeRecord(writer, video::SColorf(0.1f, 0.1f, 0.1f, 1.f), writeCourtyardWalkingCamera);
+	writer->endChunk();
+	writer->endChunk();
+}
+
+void writeGalleryScene(CVeskSerializer* writer)
+{
+	writer->beginChunk(EDC_SCENE);
+	writer->writeInt(SCENE_TYPE_3D);
+	writer->beginChunk(EDC_SCENE_NAME);
+	writer->writeString("Gallery");
+	writer->writeColor(video::SColor(0xFF2A1A3A));
+	writer->endChunk();
+	writer->beginChunk(EDC_NODE_TREE);
+	writeRootNodeRecord(writer, video::SColorf(0.1f, 0.1f, 0.1f, 1.f), writeGalleryOrbitingCamera);
 	writer->endChunk();
 	writer->endChunk();
 }
@@ -87,6 +105,7 @@ void writeDocument(CVeskSerializer* writer)
 	writer->writeInt(0);
 	writer->endChunk();
 	writeCourtyardScene(writer);
+	writeGalleryScene(writer);
 	writer->endChunk();
 	// The demo embeds no files yet; the reader still expects the chunk after the document.
 	writer->beginChunk(EDC_EMBEDDED_FILES);

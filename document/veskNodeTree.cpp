@@ -6,7 +6,10 @@
 #include "document/veskMaterialRecord.h"
 #include "document/veskTypeCodes.h"
 #include "document/veskVersion.h"
+#include "behaviours/veskBehaviourFactory.h"
 #include "scene/veskNodeFactory.h"
+
+#include <IrrlichtDevice.h>
 
 #include <ISceneManager.h>
 #include <ISceneNode.h>
@@ -91,6 +94,23 @@ void readRootAmbientLight(CVeskDeserializer* reader, scene::ISceneManager* scene
 	sceneManager->setAmbientLight(ambient);
 }
 
+//! Reads the behaviour record whose chunk header was read last onto target; skipped when there
+//! is no target or no class for the stored type.
+void readBehaviour(CVeskDeserializer* reader, scene::ISceneNode* target, scene::ISceneManager* sceneManager)
+{
+	if (!target || reader->getRemainingBytes() < 4)
+		return;
+	const s32 type = reader->readInt();
+	IrrlichtDevice* device = reader->getDevice();
+	IVeskSerializationSupport* payload = 0;
+	scene::ISceneNodeAnimator* behaviour = createBehaviour(type, sceneManager, device ? device->getCursorControl() : 0, &payload);
+	if (!behaviour)
+		return;
+	payload->readBinary(reader);
+	target->addAnimator(behaviour);
+	behaviour->drop();
+}
+
 } // end anonymous namespace
 
 void readNodeTree(CVeskDeserializer* reader, scene::ISceneNode* root, scene::ISceneManager* sceneManager)
@@ -152,9 +172,12 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 			++materialIndex;
 			break;
 		}
+		case TAG_BEHAVIOUR:
+			readBehaviour(reader, node ? node : (depth == 0 ? parent : 0), sceneManager);
+			break;
 		default:
-			// Behaviours and metadata have no classes in this player yet; their chunks
-			// are stepped over whole like any other unknown record.
+			// Metadata has no class in this player yet; its chunks are stepped over whole
+			// like any other unknown record.
 			break;
 		}
 		reader->seekTo(chunkEnd);
@@ -196,19 +219,22 @@ void writeNodeRecord(CVeskSerializer* writer, scene::ISceneNode* node, scene::IS
 
 	const core::list<scene::ISceneNodeAnimator*>& animators = node->getAnimators();
 	for (core::list<scene::ISceneNodeAnimator*>::ConstIterator it = animators.begin(); it != animators.end(); ++it)
-	{
-		const s32 type = s32((*it)->getType());
-		IVeskSerializationSupport* behaviour = dynamic_cast<IVeskSerializationSupport*>(*it);
-		if (!behaviour || type < EVBT_FIRST || type > EVBT_LAST)
-			continue;
-		writer->beginChunk(TAG_BEHAVIOUR);
-		writer->writeInt(type);
-		behaviour->writeBinary(writer);
-		writer->endChunk();
-	}
+		writeBehaviourRecord(writer, *it);
 
 	const core::list<scene::ISceneNode*>& children = node->getChildren();
 	for (core::list<scene::ISceneNode*>::ConstIterator it = children.begin(); it != children.end(); ++it)
 		writeNodeRecord(writer, *it, sceneManager);
+	writer->endChunk();
+}
+
+void writeBehaviourRecord(CVeskSerializer* writer, scene::ISceneNodeAnimator* behaviour)
+{
+	const s32 type = behaviour ? s32(behaviour->getType()) : 0;
+	IVeskSerializationSupport* payload = dynamic_cast<IVeskSerializationSupport*>(behaviour);
+	if (!payload || type < EVBT_FIRST || type > EVBT_LAST)
+		return;
+	writer->beginChunk(TAG_BEHAVIOUR);
+	writer->writeInt(type);
+	payload->writeBinary(writer);
 	writer->endChunk();
 }

@@ -9,6 +9,7 @@ namespace scene
 {
 class ISceneNode;
 class ISceneManager;
+class ISceneNodeAnimator;
 }
 }
 
@@ -24,5 +25,9 @@ void readNodeRecord(CVeskDeserializer* reader, irr::scene::ISceneNode* parent, i
 //! Writes node and its subtree as one node record; the scene's root (a node without parent)
 //! writes the scene manager's ambient light as its payload.
 void writeNodeRecord(CVeskSerializer* writer, irr::scene::ISceneNode* node, irr::scene::ISceneManager* sceneManager);
+
+//! Writes one behaviour record (chunk 25: type id, then the behaviour's payload); engine
+//! animators and other animators without a document payload are left out.
+void writeBehaviourRecord(CVeskSerializer* writer, irr::scene::ISceneNodeAnimator* behaviour);
 
 #endif

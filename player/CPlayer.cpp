@@ -1,5 +1,7 @@
 #include "player/CPlayer.h"
 
+#include "behaviours/CVeskAnimatorCameraFPS.h"
+#include "behaviours/veskBehaviours.h"
 #include "document/CVeskDocument.h"
 #include "document/publishedExecutable.h"
 #include "platform/ownExecutablePath.h"
@@ -235,6 +237,7 @@ void CPlayer::activateScene(CVeskScene* scene)
 	entry.scene = scene;
 	entry.worldSelector = scene->createWorldCollisionSelector();
 	CurrentWorldSelector = entry.worldSelector;
+	handWorldSelectorToBehaviours(CurrentSceneManager->getRootSceneNode(), CurrentWorldSelector);
 
 	scene::ICameraSceneNode* camera = scene->findActiveCamera();
 	if (!camera)
@@ -248,6 +251,10 @@ void CPlayer::activateScene(CVeskScene* scene)
 			defaultCamera->updateAbsolutePosition();
 			defaultCamera->setTarget(scene3D->getDefaultCameraTarget());
 		}
+		scene::CVeskAnimatorCameraFPS* walking = new scene::CVeskAnimatorCameraFPS(CurrentSceneManager,
+			Device->getCursorControl(), 0, 0, false, 300.f, 0.1f, 4.f);
+		defaultCamera->addAnimator(walking);
+		walking->drop();
 		defaultCamera->drop();
 		camera = defaultCamera;
 	}
@@ -259,8 +266,7 @@ void CPlayer::activateScene(CVeskScene* scene)
 
 void CPlayer::showCursorForActiveCamera()
 {
-	// The cursor hides only for cameras steered by mouse look, which come with the camera behaviours.
-	Device->getCursorControl()->setVisible(true);
+	Device->getCursorControl()->setVisible(!isCursorHiddenByCamera(CurrentSceneManager->getActiveCamera()));
 }
 
 video::SColor CPlayer::getCurrentBackgroundColor() const
@@ -363,7 +369,8 @@ bool CPlayer::OnEvent(const SEvent& event)
 			Device->closeDevice();
 		return true;
 	}
-	if (CurrentSceneManager)
-		return CurrentSceneManager->postEventFromUser(event);
-	return false;
+	if (!CurrentSceneManager)
+		return false;
+	CVeskSceneManagerExtension* extension = getSceneExtension(CurrentSceneManager);
+	return extension ? extension->postEventFromUser(event) : CurrentSceneManager->postEventFromUser(event);
 }

@@ -52,7 +52,8 @@ CVeskSceneManagerExtension::CVeskSceneManagerExtension(scene::ISceneManager* sce
 	  FogEnabled(false), FogColor(0xFFC8C8C8), FogDensity(0.007f),
 	  WindEnabled(false), WindSpeed(1.f), WindStrength(2.f),
 	  ShadowsEnabled(false), ShadowBias1(0.001f), ShadowBias2(0.005f), ShadowBackfaceBias(0.5f),
-	  ShadowOpacity(0.5f), ShadowDetailFactor(0.2f), CurrentPass(13)
+	  ShadowOpacity(0.5f), ShadowDetailFactor(0.2f), CurrentPass(13),
+	  FirstDrawTime(0), FirstDrawDone(false)
 {
 	createPostEffectTable();
 }
@@ -61,6 +62,8 @@ CVeskSceneManagerExtension::~CVeskSceneManagerExtension()
 {
 	for (u32 i = 0; i < DeletionQueue.size(); ++i)
 		DeletionQueue[i]->drop();
+	for (u32 i = 0; i < EventBehaviours.size(); ++i)
+		EventBehaviours[i]->drop();
 	dropPostEffectTable();
 }
 

@@ -10,6 +10,7 @@
 
 namespace irr
 {
+struct SEvent;
 namespace io
 {
 class IAttributes;
@@ -19,6 +20,7 @@ namespace scene
 {
 class ISceneManager;
 class ISceneNode;
+class ISceneNodeAnimator;
 }
 namespace video
 {
@@ -97,6 +99,17 @@ public:
 	//! Animates the node tree with the given time, registers every visible node and draws the
 	//! passes.
 	void drawAll(irr::u32 timeMs);
+	//! The time handed to the first drawAll; 0 before it.
+	irr::u32 getFirstDrawTime() const { return FirstDrawTime; }
+
+	//! Behaviours that receive every input event the active camera leaves unconsumed, in
+	//! the order of registration. The list grabs what it holds; a behaviour is listed once.
+	void registerEventBehaviour(irr::scene::ISceneNodeAnimator* behaviour);
+	void unregisterEventBehaviour(irr::scene::ISceneNodeAnimator* behaviour);
+	bool isEventBehaviourRegistered(irr::scene::ISceneNodeAnimator* behaviour) const;
+	//! Offers the event to the active camera, then to the listed behaviours; true when one
+	//! of them consumed it.
+	bool postEventFromUser(const irr::SEvent& event);
 
 private:
 	//! The scene's fog and wind, handed to the driver before anything is drawn.
@@ -175,6 +188,10 @@ private:
 	irr::core::array<SDistanceEntry> LateTransparentList;
 	irr::core::array<irr::scene::ISceneNode*> OverlayList;
 	irr::core::array<irr::scene::ISceneNode*> DeletionQueue;
+
+	irr::core::array<irr::scene::ISceneNodeAnimator*> EventBehaviours;
+	irr::u32 FirstDrawTime;
+	bool FirstDrawDone;
 };
 
 #endif

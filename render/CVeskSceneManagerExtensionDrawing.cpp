@@ -212,6 +212,11 @@ void CVeskSceneManagerExtension::drawAll(u32 timeMs)
 		return;
 	// Keep the manager alive even if a node's render drops the last outside reference.
 	SceneManager->grab();
+	if (!FirstDrawDone)
+	{
+		FirstDrawTime = timeMs;
+		FirstDrawDone = true;
+	}
 
 	io::IAttributes* parameters = SceneManager->getParameters();
 	parameters->setAttribute(STATISTIC_CULLED, 0);

@@ -1,4 +1,5 @@
 #include "scene/CVeskBillboardSceneNode.h"
+#include "behaviours/veskBehaviours.h"
 #include "render/veskMaterialRenderers.h"
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskSerializer.h"
@@ -39,7 +40,7 @@ void CVeskBillboardSceneNode::OnRegisterSceneNode()
 {
 	if (!IsVisible)
 		return;
-	registerVeskNodeForRendering(SceneManager, this, EVRP_AUTOMATIC);
+	registerVeskNodeForRendering(SceneManager, this, getVeskRegistrationPass(this, EVRP_AUTOMATIC));
 	ISceneNode::OnRegisterSceneNode();
 }
 

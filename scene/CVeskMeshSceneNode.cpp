@@ -1,4 +1,5 @@
 #include "scene/CVeskMeshSceneNode.h"
+#include "behaviours/veskBehaviours.h"
 #include "render/veskMaterialRenderers.h"
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskSerializer.h"
@@ -82,9 +83,9 @@ void CVeskMeshSceneNode::OnRegisterSceneNode()
 		}
 	}
 	if (solid)
-		registerVeskNodeForRendering(SceneManager, this, EVRP_SOLID);
+		registerVeskNodeForRendering(SceneManager, this, getVeskRegistrationPass(this, EVRP_SOLID));
 	if (transparent)
-		registerVeskNodeForRendering(SceneManager, this, EVRP_TRANSPARENT);
+		registerVeskNodeForRendering(SceneManager, this, getVeskRegistrationPass(this, EVRP_TRANSPARENT));
 
 	ISceneNode::OnRegisterSceneNode();
 }

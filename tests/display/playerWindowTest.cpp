@@ -64,3 +64,29 @@ TEST(PlayerWindow, DemoDrawsItsStartSceneOnlyWhileTheWindowIsActive)
 	ASSERT_EQ(hxtest::runCommand(script + demo + " " + folder.file("inactive") + " nofocus -debug -windowed"), 0);
 	EXPECT_NE(centreColour(folder.file("inactive.png")), "srgb(26,42,58)");
 }
+
+namespace
+{
+
+//! How many pixels of two screenshots differ.
+std::string differingPixels(const std::string& a, const std::string& b)
+{
+	hxtest::TempFolder folder;
+	const std::string out = folder.file("difference.txt");
+	hxtest::runCommand("compare -metric AE '" + a + "' '" + b + "' null: 2> '" + out + "'");
+	return readLine(out);
+}
+
+} // end anonymous namespace
+
+TEST(PlayerWindow, DemoCameraWalksForwardWhileTheUpKeyIsHeld)
+{
+	hxtest::TempFolder folder;
+	const std::string prefix = folder.file("walk");
+	const std::string command = "PLAYER_INPUT='keydown Up; sleep 0.8; keyup Up' " + std::string(HX_SOURCE_DIR)
+		+ "/tests/support/playerWindow.sh " + hxtest::builtProgram("helixpane-demo") + " " + prefix + " focus -debug -windowed";
+	ASSERT_EQ(hxtest::runCommand(command), 0);
+	// The square left of the view grows and moves out of it; the view's centre stays open sky.
+	EXPECT_NE(differingPixels(prefix + ".png", prefix + "-after.png"), "0");
+	EXPECT_EQ(centreColour(prefix + "-after.png"), "srgb(26,42,58)");
+}

@@ -4,6 +4,8 @@
 # Writes OUTPUT_PREFIX.geometry ("WIDTHxHEIGHT") and OUTPUT_PREFIX.png (a screenshot of the
 # window after about two seconds). Focusing the window stands in for the user clicking it:
 # a virtual display has no window manager to give it focus.
+# With PLAYER_INPUT set (xdotool commands, ";"-separated, e.g. "keydown Up; sleep 1; keyup Up")
+# the commands are then sent to the window and OUTPUT_PREFIX-after.png shows the result.
 set -u
 executable="$1"; prefix="$2"; focus="$3"; shift 3
 "$executable" "$@" >/dev/null 2>&1 &
@@ -26,3 +28,12 @@ echo "$size" > "$prefix.geometry"
 [ "$focus" = focus ] && xdotool windowfocus "$window"
 sleep 2
 import -window "$window" "$prefix.png"
+if [ -n "${PLAYER_INPUT:-}" ]; then
+  IFS=';' read -ra commands <<< "$PLAYER_INPUT"
+  for command in "${commands[@]}"; do
+    read -ra words <<< "$command"
+    if [ "${words[0]}" = sleep ]; then sleep "${words[1]}"; else xdotool "${words[@]}"; fi
+  done
+  sleep 1
+  import -window "$window" "$prefix-after.png"
+fi

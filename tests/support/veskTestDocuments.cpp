@@ -1,5 +1,7 @@
 #include "tests/support/veskTestDocuments.h"
 
+#include "behaviours/CVeskAnimatorCameraFPS.h"
+#include "behaviours/CVeskAnimatorCameraModelViewer.h"
 #include "document/CMemoryWriteFile.h"
 #include "document/CVeskDocument.h"
 #include "document/CVeskSerializer.h"
@@ -144,7 +146,17 @@ void addEveryNodeClass(scene::ISceneManager* sceneManager, scene::ISceneNode* pa
 			meshNode->setCollision(true);
 		}
 		if (CVeskCameraSceneNode* camera = dynamic_cast<CVeskCameraSceneNode*>(node))
+		{
 			camera->setActive(true);
+			scene::CVeskAnimatorCameraFPS* walking = new scene::CVeskAnimatorCameraFPS(sceneManager, 0, 0, 0, true, 120.f, 0.4f, 2.f);
+			walking->setMsToSlowDown(300);
+			camera->addAnimator(walking);
+			walking->drop();
+			scene::CVeskAnimatorCameraModelViewer* orbiting = new scene::CVeskAnimatorCameraModelViewer(sceneManager, 0, 90.f);
+			orbiting->setZooming(true, 10.f, 80.f, 2.5f);
+			camera->addAnimator(orbiting);
+			orbiting->drop();
+		}
 		(holder ? holder : parent)->addChild(node);
 		if (!holder)
 			holder = node;

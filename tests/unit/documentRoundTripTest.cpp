@@ -1,6 +1,8 @@
 // Whole documents: a generated document with every record kind survives reading and writing.
 #include "document/CVeskDocument.h"
+#include "document/veskTypeCodes.h"
 #include "scene/CVesk3DScene.h"
+#include "scene/CVeskScene.h"
 #include "scene/CVeskPanoramaScene.h"
 #include "tests/support/testSupport.h"
 #include "tests/support/veskTestDocuments.h"
@@ -22,6 +24,12 @@ TEST(DocumentRoundTrip, EveryRecordKindIsWrittenBackByteForByte)
 	EXPECT_EQ(first->getSceneCount(), 2);
 	EXPECT_EQ(first->getStartSceneIndex(), 1);
 	EXPECT_EQ(first->getEmbeddedFileCount(), 6u);
+	scene::ISceneNode* camera = first->getScene(0)->getSceneManager()->getSceneNodeFromType(scene::ESCENE_NODE_TYPE(VESK_NODE_CAMERA));
+	ASSERT_NE(camera, nullptr);
+	std::vector<s32> behaviours;
+	for (scene::ISceneNodeAnimator* animator : camera->getAnimators())
+		behaviours.push_back(s32(animator->getType()));
+	EXPECT_EQ(behaviours, (std::vector<s32>{ EVBT_CAMERA_FPS, EVBT_CAMERA_MODEL_VIEWER }));
 	const std::vector<u8> once = hxtest::documentFileBytes(first);
 
 	CVeskDocument* second = 0;

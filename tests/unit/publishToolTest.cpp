@@ -399,10 +399,26 @@ TEST(DemoDocument, HoldsSettingsStartIndexAndTheCourtyardScene)
 	EXPECT_FLOAT_EQ(ambient.b, 0.1f);
 	EXPECT_FLOAT_EQ(ambient.a, 1.f);
 	EXPECT_EQ(reader->getPosition(), ambientEnd);
-	EXPECT_EQ(ambientEnd, rootEnd);
+	std::vector<std::string> children;
+	while (reader->getPosition() < rootEnd && !reader->isAtEnd())
+	{
+		EXPECT_EQ(reader->readChunkHeader(), 9);
+		const long childEnd = reader->getChunkEnd();
+		char childCode[4];
+		reader->readBytes(childCode, 4);
+		children.push_back(std::string(childCode, 4));
+		reader->seekTo(childEnd);
+	}
+	EXPECT_EQ(children, (std::vector<std::string>{ "fcam", "fbll" }));
 	EXPECT_EQ(rootEnd, treeEnd);
 	EXPECT_EQ(treeEnd, sceneEnd);
-	EXPECT_EQ(sceneEnd, documentEnd);
+
+	const long galleryEnd = expectChunk(reader, 2);
+	EXPECT_EQ(reader->readInt(), 0);
+	expectChunk(reader, 26);
+	EXPECT_EQ(readText(reader), "Gallery");
+	reader->seekTo(galleryEnd);
+	EXPECT_EQ(galleryEnd, documentEnd);
 
 	EXPECT_EQ(reader->readChunkHeader(), 12);
 	EXPECT_EQ(reader->getChunkSize(), 0u);
