@@ -93,6 +93,9 @@ private:
 	void replaceScriptText(const char* scriptPath);
 	void applyPendingCamera();
 	CVeskScene* findScene(const irr::c8* name);
+	//! The node a "#node.property" name is bound to in the current scene ("system": the root).
+	irr::scene::ISceneNode* findBoundNode(const irr::c8* name, irr::core::stringc& nodeName,
+		irr::core::stringc& property) const;
 	void forgetInitializedScene(CVeskScene* scene);
 	void showCursorForActiveCamera();
 	irr::video::SColor getCurrentBackgroundColor() const;

@@ -4,6 +4,8 @@
 
 #include "actions/CHXPersistentVariableStore.h"
 #include "actions/CVeskVariable.h"
+#include "behaviours/CVeskAnimatorCameraFPS.h"
+#include "behaviours/veskBehaviours.h"
 #include "document/CVeskDocument.h"
 #include "document/publishedExecutable.h"
 #include "document/veskTypeCodes.h"
@@ -50,7 +52,44 @@ bool splitSpecialName(const c8* name, core::stringc& nodeName, core::stringc& pr
 	return true;
 }
 
+//! The first-person camera behaviour of node, or null.
+scene::CVeskAnimatorCameraFPS* findCameraFPS(scene::ISceneNode* node)
+{
+	return node ? dynamic_cast<scene::CVeskAnimatorCameraFPS*>(findAnimatorOfType(node, EVBT_CAMERA_FPS)) : 0;
+}
+
+//! Fills a bound variable from its node. Properties whose owner the node lacks read 0.
+void readBoundProperty(scene::ISceneNode* node, const core::stringc& property, IHXVariable* variable)
+{
+	if (property == "movementspeed")
+	{
+		scene::CVeskAnimatorCameraFPS* camera = findCameraFPS(node);
+		if (camera)
+			variable->setValueAsFloat(camera->getMoveSpeed());
+	}
+}
+
+//! Writes a bound variable back to its node's owner of the property, when the node has one.
+void writeBoundProperty(scene::ISceneNode* node, const core::stringc& property, IHXVariable* variable)
+{
+	if (property == "movementspeed")
+	{
+		scene::CVeskAnimatorCameraFPS* camera = findCameraFPS(node);
+		if (camera)
+			camera->setMoveSpeed(variable->getValueAsFloat());
+	}
+}
+
 } // end anonymous namespace
+
+scene::ISceneNode* CPlayer::findBoundNode(const c8* name, core::stringc& nodeName, core::stringc& property) const
+{
+	if (!CurrentSceneManager || !splitSpecialName(name, nodeName, property))
+		return 0;
+	if (nodeName == "system")
+		return CurrentSceneManager->getRootSceneNode();
+	return CurrentSceneManager->getSceneNodeFromName(nodeName.c_str());
+}
 
 CVeskScene* CPlayer::findScene(const c8* name)
 {
@@ -162,22 +201,26 @@ IHXVariable* CPlayer::getVariable(const c8* name, bool create)
 	if (variable)
 		return variable;
 	core::stringc nodeName, property;
-	if (CurrentSceneManager && splitSpecialName(name, nodeName, property)
-		&& (nodeName == "system" || CurrentSceneManager->getSceneNodeFromName(nodeName.c_str())))
+	scene::ISceneNode* node = findBoundNode(name, nodeName, property);
+	if (node)
 	{
-		// Bound to a node property: a fresh value each time. Every property reads the behaviour or
-		// sound engine that owns it; a node without it reads 0.
-		CVeskVariable* special = new CVeskVariable();
-		special->setName(name);
-		return special;
+		// Bound to a node property: a fresh value each time, read from what owns the property.
+		CVeskVariable* bound = new CVeskVariable();
+		bound->setName(name);
+		if (nodeName != "system")
+			readBoundProperty(node, property, bound);
+		return bound;
 	}
 	return create ? Variables.getVariable(name, true) : 0;
 }
 
 void CPlayer::variableChanged(IHXVariable* variable)
 {
-	// Table variables are changed in place. Bound variables write back to the behaviour that owns
-	// their property, and a node without that behaviour takes nothing.
+	// Table variables are changed in place; only bound ones have somewhere to go.
+	core::stringc nodeName, property;
+	scene::ISceneNode* node = variable ? findBoundNode(variable->getName(), nodeName, property) : 0;
+	if (node && nodeName != "system")
+		writeBoundProperty(node, property, variable);
 }
 
 void CPlayer::storeOrLoadVariable(IHXVariable* variable, bool load)

@@ -204,6 +204,19 @@ TEST_F(PlayerControl, VariablesIgnoreCaseAndBoundNamesReadFresh)
 	EXPECT_EQ(fresh->getValueAsInt(), 0);
 	fresh->drop();
 	EXPECT_NE(Player->getVariable("#system.soundvolume", false), nullptr);
+
+	// The default camera walks with a first-person behaviour: its speed is bound.
+	scene::ICameraSceneNode* camera = scene(0)->getSceneManager()->getActiveCamera();
+	camera->setName("Eye");
+	IHXVariable* speed = Player->getVariable("#Eye.movementspeed", false);
+	ASSERT_NE(speed, nullptr);
+	EXPECT_FLOAT_EQ(speed->getValueAsFloat(), 0.1f);
+	speed->setValueAsFloat(0.5f);
+	Player->variableChanged(speed);
+	speed->drop();
+	speed = Player->getVariable("#Eye.movementspeed", false);
+	EXPECT_FLOAT_EQ(speed->getValueAsFloat(), 0.5f);
+	speed->drop();
 	EXPECT_EQ(Player->getVariable("#Nobody.health", false), nullptr);
 	EXPECT_EQ(Player->getVariable("#Enemy.", false), nullptr);
 }
