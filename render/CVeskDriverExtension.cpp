@@ -3,7 +3,8 @@
 using namespace irr;
 
 CVeskDriverExtension::CVeskDriverExtension(video::IVideoDriver* driver)
-	: Driver(driver), WindSpeed(1.f), WindStrength(1.f), FogOverride(true), FogEnabled(false), ReceivesShadows(true)
+	: Driver(driver), WindSpeed(1.f), WindStrength(1.f), FogOverride(true), FogEnabled(false), ReceivesShadows(true),
+	  Has2DTransformation(false)
 {
 	for (s32 i = 0; i < STOCK_TYPE_COUNT; ++i)
 		BrighteningRenderers[i] = -1;
@@ -54,4 +55,31 @@ s32 CVeskDriverExtension::getBrighteningRenderer(s32 materialType) const
 	if (materialType < 0 || materialType >= STOCK_TYPE_COUNT)
 		return -1;
 	return BrighteningRenderers[materialType];
+}
+
+void CVeskDriverExtension::set2DTransformation(const core::matrix4* transformation)
+{
+	Has2DTransformation = transformation != 0;
+	if (transformation)
+		Transformation2D = *transformation;
+}
+
+core::recti CVeskDriverExtension::transform2DRectangle(const core::recti& rectangle) const
+{
+	if (!Has2DTransformation)
+		return rectangle;
+	const s32 xs[2] = { rectangle.UpperLeftCorner.X, rectangle.LowerRightCorner.X };
+	const s32 ys[2] = { rectangle.UpperLeftCorner.Y, rectangle.LowerRightCorner.Y };
+	core::rectf bounds;
+	for (u32 i = 0; i < 4; ++i)
+	{
+		core::vector3df corner(f32(xs[i & 1]), f32(ys[i >> 1]), 0.f);
+		Transformation2D.transformVect(corner);
+		if (i == 0)
+			bounds = core::rectf(corner.X, corner.Y, corner.X, corner.Y);
+		else
+			bounds.addInternalPoint(corner.X, corner.Y);
+	}
+	return core::recti(core::round32(bounds.UpperLeftCorner.X), core::round32(bounds.UpperLeftCorner.Y),
+		core::round32(bounds.LowerRightCorner.X), core::round32(bounds.LowerRightCorner.Y));
 }

@@ -52,7 +52,8 @@ CVeskSceneManagerExtension::CVeskSceneManagerExtension(scene::ISceneManager* sce
 	  FogEnabled(false), FogColor(0xFFC8C8C8), FogDensity(0.007f),
 	  WindEnabled(false), WindSpeed(1.f), WindStrength(2.f),
 	  ShadowsEnabled(false), ShadowBias1(0.001f), ShadowBias2(0.005f), ShadowBackfaceBias(0.5f),
-	  ShadowOpacity(0.5f), ShadowDetailFactor(0.2f), CurrentPass(13)
+	  ShadowOpacity(0.5f), ShadowDetailFactor(0.2f), CurrentPass(13),
+	  FirstDrawTaken(false), FirstDrawTime(0), RegistrationCalls(0), RegistrationsCulled(0)
 {
 	createPostEffectTable();
 }
