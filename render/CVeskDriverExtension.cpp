@@ -10,20 +10,29 @@ CVeskDriverExtension::CVeskDriverExtension(video::IVideoDriver* driver)
 		BrighteningRenderers[i] = -1;
 }
 
+void CVeskDriverExtension::adaptForDriver(video::SMaterial& material) const
+{
+	if (FogOverride)
+		material.FogEnable = FogEnabled;
+	const s32 brightening = getBrighteningRenderer(s32(material.MaterialType));
+	if (brightening >= 0)
+		material.MaterialType = video::E_MATERIAL_TYPE(brightening);
+}
+
 video::SMaterial CVeskDriverExtension::makeDriverMaterial(const video::SMaterial& material) const
 {
 	video::SMaterial driverMaterial(material);
-	if (FogOverride)
-		driverMaterial.FogEnable = FogEnabled;
-	const s32 brightening = getBrighteningRenderer(s32(material.MaterialType));
-	if (brightening >= 0)
-		driverMaterial.MaterialType = video::E_MATERIAL_TYPE(brightening);
+	adaptForDriver(driverMaterial);
 	return driverMaterial;
 }
 
 void CVeskDriverExtension::setMaterial(const video::SMaterial& material)
 {
-	Driver->setMaterial(makeDriverMaterial(material));
+	// Assigned into a kept material: a temporary per call costs a construction and a
+	// destruction of four texture layers each time, on the path of every drawn buffer.
+	DriverMaterial = material;
+	adaptForDriver(DriverMaterial);
+	Driver->setMaterial(DriverMaterial);
 }
 
 void CVeskDriverExtension::setFogOverride(bool fogOverride, bool fogEnabled)

@@ -55,6 +55,8 @@ public:
 private:
 	enum { STOCK_TYPE_COUNT = 24 };
 
+	void adaptForDriver(irr::video::SMaterial& material) const;
+
 	irr::video::IVideoDriver* Driver;
 	irr::s32 BrighteningRenderers[STOCK_TYPE_COUNT];
 	irr::f32 WindSpeed;
@@ -64,6 +66,7 @@ private:
 	bool ReceivesShadows;
 	bool Has2DTransformation;
 	irr::core::matrix4 Transformation2D;
+	irr::video::SMaterial DriverMaterial;
 };
 
 #endif
