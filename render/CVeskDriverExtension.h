@@ -4,6 +4,8 @@
 #include <IReferenceCounted.h>
 #include <IVideoDriver.h>
 #include <SMaterial.h>
+#include <matrix4.h>
+#include <rect.h>
 
 //! The program's state beside the video driver: the scene's fog switch that overrides every
 //! material's fog flag, the wind that moving grass follows, the shadow-receiving switch, and
@@ -39,10 +41,21 @@ public:
 	void setBrighteningRenderer(irr::video::E_MATERIAL_TYPE stockType, irr::s32 renderer);
 	irr::s32 getBrighteningRenderer(irr::s32 materialType) const;
 
+	//! The transformation of 2D drawing while the scene's 2D pass is drawn (a scaled or shifted
+	//! viewport); null for none. The matrix is copied.
+	void set2DTransformation(const irr::core::matrix4* transformation);
+	const irr::core::matrix4* get2DTransformation() const { return Has2DTransformation ? &Transformation2D : 0; }
+
+	//! Where a screen rectangle lands under the 2D transformation: the bounds of its
+	//! transformed corners. Unchanged when there is none.
+	irr::core::recti transform2DRectangle(const irr::core::recti& rectangle) const;
+
 	irr::video::IVideoDriver* getDriver() const { return Driver; }
 
 private:
 	enum { STOCK_TYPE_COUNT = 24 };
+
+	void adaptForDriver(irr::video::SMaterial& material) const;
 
 	irr::video::IVideoDriver* Driver;
 	irr::s32 BrighteningRenderers[STOCK_TYPE_COUNT];
@@ -51,6 +64,9 @@ private:
 	bool FogOverride;
 	bool FogEnabled;
 	bool ReceivesShadows;
+	bool Has2DTransformation;
+	irr::core::matrix4 Transformation2D;
+	irr::video::SMaterial DriverMaterial;
 };
 
 #endif

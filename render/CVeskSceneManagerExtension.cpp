@@ -53,7 +53,7 @@ CVeskSceneManagerExtension::CVeskSceneManagerExtension(scene::ISceneManager* sce
 	  WindEnabled(false), WindSpeed(1.f), WindStrength(2.f),
 	  ShadowsEnabled(false), ShadowBias1(0.001f), ShadowBias2(0.005f), ShadowBackfaceBias(0.5f),
 	  ShadowOpacity(0.5f), ShadowDetailFactor(0.2f), CurrentPass(13),
-	  FirstDrawTime(0), FirstDrawDone(false)
+	  FirstDrawTaken(false), FirstDrawTime(0), RegistrationCalls(0), RegistrationsCulled(0)
 {
 	createPostEffectTable();
 }

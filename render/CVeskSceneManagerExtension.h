@@ -6,7 +6,10 @@
 #include <IReferenceCounted.h>
 #include <SColor.h>
 #include <irrArray.h>
+#include <matrix4.h>
 #include <vector3d.h>
+
+class ISceneDrawCallbacks;
 
 namespace irr
 {
@@ -97,9 +100,16 @@ public:
 	void addToDeletionQueue(irr::scene::ISceneNode* node);
 
 	//! Animates the node tree with the given time, registers every visible node and draws the
-	//! passes.
-	void drawAll(irr::u32 timeMs);
-	//! The time handed to the first drawAll; 0 before it.
+	//! passes. callbacks (may be null) are handed to drawRegisteredNodes; transformation2D (may
+	//! be null) is the driver's 2D transformation while the 2D pass is drawn.
+	void drawAll(irr::u32 timeMs, ISceneDrawCallbacks* callbacks = 0, const irr::core::matrix4* transformation2D = 0);
+
+	//! Draws what was registered in the current frame from the camera pass to the late passes,
+	//! without registering anew and without emptying the lists, so that it can be called again
+	//! from a pass of the same frame (a reflection drawn from the pre-pass).
+	void drawRegisteredNodes(ISceneDrawCallbacks* callbacks);
+
+	//! The time given to the first drawAll; 0 before it.
 	irr::u32 getFirstDrawTime() const { return FirstDrawTime; }
 
 	//! Behaviours that receive every input event the active camera leaves unconsumed, in
@@ -156,7 +166,8 @@ private:
 	void drawLatePasses();
 	void clearRenderLists();
 	void processDeletionQueue();
-	void addToStatistic(const char* name, irr::s32 amount);
+	void drawShadowVolumes();
+	void writeRegistrationStatistics();
 
 	irr::scene::ISceneManager* SceneManager;
 
@@ -177,12 +188,19 @@ private:
 	SVeskPostEffect PostEffects[EVPE_COUNT];
 
 	irr::u32 CurrentPass;
+	bool FirstDrawTaken;
+	irr::u32 FirstDrawTime;
+	// Counted here and written to the manager's parameters once per frame: a named parameter
+	// write per registration costs more than the registration itself.
+	irr::s32 RegistrationCalls;
+	irr::s32 RegistrationsCulled;
 	irr::core::vector3df CameraPosition;
 	irr::core::array<irr::scene::ISceneNode*> PrePassList;
 	irr::core::array<irr::scene::ISceneNode*> CameraList;
 	irr::core::array<SDistanceEntry> LightList;
 	irr::core::array<irr::scene::ISceneNode*> SkyBoxList;
 	irr::core::array<SSolidEntry> SolidList;
+	irr::core::array<irr::scene::ISceneNode*> ShadowList;
 	irr::core::array<SDistanceEntry> TransparentList;
 	irr::core::array<SSolidEntry> LateSolidList;
 	irr::core::array<SDistanceEntry> LateTransparentList;
@@ -190,8 +208,6 @@ private:
 	irr::core::array<irr::scene::ISceneNode*> DeletionQueue;
 
 	irr::core::array<irr::scene::ISceneNodeAnimator*> EventBehaviours;
-	irr::u32 FirstDrawTime;
-	bool FirstDrawDone;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "render/CVeskSceneManagerExtension.h"
 #include "render/CVeskDriverExtension.h"
+#include "render/ISceneDrawCallbacks.h"
 #include "render/veskMaterialRenderers.h"
 #include "render/veskRenderPass.h"
 
@@ -23,10 +24,11 @@ const char* const STATISTIC_DRAWN = "drawn";
 
 } // end anonymous namespace
 
-void CVeskSceneManagerExtension::addToStatistic(const char* name, s32 amount)
+void CVeskSceneManagerExtension::writeRegistrationStatistics()
 {
 	io::IAttributes* parameters = SceneManager->getParameters();
-	parameters->setAttribute(name, parameters->getAttributeAsInt(name) + amount);
+	parameters->setAttribute(STATISTIC_CALLS, RegistrationCalls);
+	parameters->setAttribute(STATISTIC_CULLED, RegistrationsCulled);
 }
 
 bool CVeskSceneManagerExtension::isTransparent(scene::ISceneNode* node) const
@@ -62,7 +64,7 @@ bool CVeskSceneManagerExtension::registerNodeForRendering(scene::ISceneNode* nod
 {
 	if (!node || !SceneManager || !SceneManager->getVideoDriver())
 		return false;
-	addToStatistic(STATISTIC_CALLS, 1);
+	++RegistrationCalls;
 
 	bool taken = true;
 	switch (pass)
@@ -80,6 +82,9 @@ bool CVeskSceneManagerExtension::registerNodeForRendering(scene::ISceneNode* nod
 		break;
 	case EVRP_SKY_BOX:
 		SkyBoxList.push_back(node);
+		break;
+	case EVRP_SHADOW:
+		ShadowList.push_back(node);
 		break;
 	case EVRP_2D:
 		OverlayList.push_back(node);
@@ -110,7 +115,7 @@ bool CVeskSceneManagerExtension::registerNodeForRendering(scene::ISceneNode* nod
 		break;
 	}
 	if (!taken)
-		addToStatistic(STATISTIC_CULLED, 1);
+		++RegistrationsCulled;
 	return taken;
 }
 
@@ -169,6 +174,16 @@ void CVeskSceneManagerExtension::drawLights()
 		LightList[i].Node->render();
 }
 
+void CVeskSceneManagerExtension::drawShadowVolumes()
+{
+	drawInOrder(ShadowList, EVRP_SHADOW);
+	if (!ShadowList.empty())
+	{
+		const video::SColor color = SceneManager->getShadowColor();
+		SceneManager->getVideoDriver()->drawStencilShadow(true, color, color, color, color);
+	}
+}
+
 void CVeskSceneManagerExtension::drawLatePasses()
 {
 	if (LateSolidList.empty() && LateTransparentList.empty())
@@ -186,6 +201,7 @@ void CVeskSceneManagerExtension::clearRenderLists()
 	LightList.set_used(0);
 	SkyBoxList.set_used(0);
 	SolidList.set_used(0);
+	ShadowList.set_used(0);
 	TransparentList.set_used(0);
 	LateSolidList.set_used(0);
 	LateTransparentList.set_used(0);
@@ -205,22 +221,46 @@ void CVeskSceneManagerExtension::applyFogAndWind(video::IVideoDriver* driver)
 		driverExtension->setWind(1.f, 1.f);
 }
 
-void CVeskSceneManagerExtension::drawAll(u32 timeMs)
+void CVeskSceneManagerExtension::drawRegisteredNodes(ISceneDrawCallbacks* callbacks)
+{
+	video::IVideoDriver* driver = SceneManager ? SceneManager->getVideoDriver() : 0;
+	if (!driver)
+		return;
+	const u32 callersPass = CurrentPass;
+
+	drawInOrder(CameraList, EVRP_CAMERA);
+	drawLights();
+	drawInOrder(SkyBoxList, EVRP_SKY_BOX);
+	if (callbacks)
+		callbacks->beforeSolidPass(driver);
+	drawSolid(SolidList, EVRP_SOLID);
+	SceneManager->getParameters()->setAttribute(STATISTIC_DRAWN, s32(SolidList.size()));
+	drawShadowVolumes();
+	if (callbacks)
+		callbacks->afterShadowPass(driver);
+	drawTransparent(TransparentList, EVRP_TRANSPARENT);
+	drawLatePasses();
+
+	CurrentPass = callersPass;
+}
+
+void CVeskSceneManagerExtension::drawAll(u32 timeMs, ISceneDrawCallbacks* callbacks, const core::matrix4* transformation2D)
 {
 	video::IVideoDriver* driver = SceneManager ? SceneManager->getVideoDriver() : 0;
 	if (!driver)
 		return;
 	// Keep the manager alive even if a node's render drops the last outside reference.
 	SceneManager->grab();
-	if (!FirstDrawDone)
+	if (!FirstDrawTaken)
 	{
+		FirstDrawTaken = true;
 		FirstDrawTime = timeMs;
-		FirstDrawDone = true;
 	}
 
 	io::IAttributes* parameters = SceneManager->getParameters();
-	parameters->setAttribute(STATISTIC_CULLED, 0);
-	parameters->setAttribute(STATISTIC_CALLS, 0);
+	RegistrationCalls = 0;
+	RegistrationsCulled = 0;
+	writeRegistrationStatistics();
 	parameters->setAttribute(STATISTIC_DRAWN, 0);
 	driver->setTransform(video::ETS_PROJECTION, core::IdentityMatrix);
 	driver->setTransform(video::ETS_VIEW, core::IdentityMatrix);
@@ -234,25 +274,27 @@ void CVeskSceneManagerExtension::drawAll(u32 timeMs)
 	scene::ICameraSceneNode* camera = SceneManager->getActiveCamera();
 	CameraPosition = camera ? camera->getAbsolutePosition() : core::vector3df(0, 0, 0);
 	root->OnRegisterSceneNode();
+	writeRegistrationStatistics();
 
 	applyFogAndWind(driver);
 
 	drawInOrder(PrePassList, EVRP_PRE_PASS);
 	PrePassList.set_used(0);
-	drawInOrder(CameraList, EVRP_CAMERA);
-	drawLights();
-	drawInOrder(SkyBoxList, EVRP_SKY_BOX);
-	drawSolid(SolidList, EVRP_SOLID);
-	parameters->setAttribute(STATISTIC_DRAWN, s32(SolidList.size()));
-	drawTransparent(TransparentList, EVRP_TRANSPARENT);
-	drawLatePasses();
+	drawRegisteredNodes(callbacks);
 
 	core::array<scene::ISceneNode*> overlays;
 	overlays.swap(OverlayList);
 	clearRenderLists();
+	CVeskDriverExtension* driverExtension = getDriverExtension(driver);
+	if (driverExtension && transformation2D)
+		driverExtension->set2DTransformation(transformation2D);
 	drawInOrder(overlays, EVRP_2D);
+	if (driverExtension && transformation2D)
+		driverExtension->set2DTransformation(0);
 
 	processDeletionQueue();
+	// Registrations made while drawing (a node registering another from its render) count too.
+	writeRegistrationStatistics();
 	CurrentPass = EVRP_NONE;
 	SceneManager->drop();
 }

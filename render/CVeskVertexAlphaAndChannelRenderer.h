@@ -2,6 +2,7 @@
 #define HX_C_VESK_VERTEX_ALPHA_AND_CHANNEL_RENDERER_H
 
 #include <IMaterialRenderer.h>
+#include <IVideoDriver.h>
 
 class CVeskDriverExtension;
 
@@ -17,6 +18,10 @@ public:
 	virtual ~CVeskVertexAlphaAndChannelRenderer();
 
 	CVeskDriverExtension* getDriverExtension() const { return Extension; }
+
+	//! The driver state held by driver's renderer of the given type, or null when that
+	//! renderer is not one of these.
+	static CVeskDriverExtension* findDriverExtension(irr::video::IVideoDriver* driver, irr::s32 materialType);
 
 	virtual void OnSetMaterial(const irr::video::SMaterial& material, const irr::video::SMaterial& lastMaterial,
 		bool resetAllRenderstates, irr::video::IMaterialRendererServices* services);

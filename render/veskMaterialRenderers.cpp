@@ -83,11 +83,7 @@ bool installVeskMaterialRenderers(IrrlichtDevice* device)
 
 CVeskDriverExtension* getDriverExtension(video::IVideoDriver* driver)
 {
-	if (!driver || driver->getMaterialRendererCount() <= u32(EVMT_TRANS_VERTEX_ALPHA_AND_CHANNEL))
-		return 0;
-	CVeskVertexAlphaAndChannelRenderer* holder =
-		dynamic_cast<CVeskVertexAlphaAndChannelRenderer*>(driver->getMaterialRenderer(EVMT_TRANS_VERTEX_ALPHA_AND_CHANNEL));
-	return holder ? holder->getDriverExtension() : 0;
+	return CVeskVertexAlphaAndChannelRenderer::findDriverExtension(driver, EVMT_TRANS_VERTEX_ALPHA_AND_CHANNEL);
 }
 
 void setVeskMaterial(video::IVideoDriver* driver, const video::SMaterial& material)

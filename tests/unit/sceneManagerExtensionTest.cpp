@@ -1,6 +1,7 @@
 // The scene manager's extension: its lifetime, the scene settings as root attributes, and the
 // render passes of the frame drawing.
 #include "render/CVeskSceneManagerExtension.h"
+#include "render/ISceneDrawCallbacks.h"
 #include "render/veskRenderPass.h"
 #include "render/veskSceneManager.h"
 #include "scene/CVeskMeshSceneNode.h"
@@ -390,4 +391,133 @@ TEST_F(SceneManagerExtension, ManagerWithoutExtensionTakesThePassesTheEngineKnow
 	EXPECT_EQ(getVeskCurrentRenderPass(stock), u32(EVRP_NONE));
 	node->remove();
 	node->drop();
+}
+
+namespace
+{
+
+//! Logs its two hooks in the same log as the recorders, with the pass reported then.
+class CCallbackRecorder : public ISceneDrawCallbacks
+{
+public:
+	CCallbackRecorder(scene::ISceneManager* sceneManager, std::vector<std::string>& log)
+		: SceneManager(sceneManager), Log(log)
+	{
+	}
+
+	void afterShadowPass(video::IVideoDriver* driver) override { record("afterShadow", driver); }
+	void beforeSolidPass(video::IVideoDriver* driver) override { record("beforeSolid", driver); }
+
+private:
+	void record(const char* name, video::IVideoDriver* driver)
+	{
+		const bool rightDriver = driver == SceneManager->getVideoDriver();
+		Log.push_back(std::string(name) + (rightDriver ? "" : "(other driver)"));
+	}
+
+	scene::ISceneManager* SceneManager;
+	std::vector<std::string>& Log;
+};
+
+//! A pre-pass node that draws the frame's registered lists again from its own render, as a
+//! reflection does.
+class CRedrawingPrePassNode : public CPassRecorder
+{
+public:
+	CRedrawingPrePassNode(scene::ISceneManager* sceneManager, std::vector<std::string>& log, ISceneDrawCallbacks* callbacks)
+		: CPassRecorder(sceneManager, "pre", { EVRP_PRE_PASS }, log), Callbacks(callbacks)
+	{
+	}
+
+	void render() override
+	{
+		CPassRecorder::render();
+		getSceneExtension(SceneManager)->drawRegisteredNodes(Callbacks);
+		PassAfterRedrawing = getVeskCurrentRenderPass(SceneManager);
+	}
+
+	u32 PassAfterRedrawing = EVRP_NONE;
+
+private:
+	ISceneDrawCallbacks* Callbacks;
+};
+
+} // end anonymous namespace
+
+TEST_F(SceneManagerExtension, DrawCallbacksSurroundTheSolidAndShadowPasses)
+{
+	std::vector<std::string> log;
+	const std::pair<const char*, u32> nodes[] = {
+		{ "overlay", EVRP_2D }, { "lateSolid", EVRP_SOLID_LATE }, { "transparent", EVRP_TRANSPARENT },
+		{ "shadow", EVRP_SHADOW }, { "solid", EVRP_SOLID }, { "sky", EVRP_SKY_BOX },
+	};
+	for (const auto& node : nodes)
+		(new CPassRecorder(SceneManager, node.first, { node.second }, log))->drop();
+	CCallbackRecorder callbacks(SceneManager, log);
+
+	Extension->drawAll(0, &callbacks);
+	const std::vector<std::string> expected = {
+		"sky:3", "beforeSolid", "solid:5", "shadow:6", "afterShadow", "transparent:7", "lateSolid:5", "overlay:8"
+	};
+	EXPECT_EQ(log, expected);
+
+	// Without callbacks the passes are drawn alone.
+	log.clear();
+	Extension->drawAll(16);
+	EXPECT_EQ(log, std::vector<std::string>({ "sky:3", "solid:5", "shadow:6", "transparent:7", "lateSolid:5", "overlay:8" }));
+}
+
+TEST_F(SceneManagerExtension, RegisteredNodesCanBeDrawnAgainWithinTheFrame)
+{
+	std::vector<std::string> log;
+	CCallbackRecorder callbacks(SceneManager, log);
+	(new CPassRecorder(SceneManager, "overlay", { EVRP_2D }, log))->drop();
+	(new CPassRecorder(SceneManager, "transparent", { EVRP_TRANSPARENT }, log))->drop();
+	(new CPassRecorder(SceneManager, "solid", { EVRP_SOLID }, log))->drop();
+	CRedrawingPrePassNode* pre = new CRedrawingPrePassNode(SceneManager, log, &callbacks);
+
+	scene::SMesh* mesh = new scene::SMesh();
+	scene::SMeshBuffer* buffer = new scene::SMeshBuffer();
+	buffer->Vertices.push_back(video::S3DVertex(0, 0, 0, 0, 0, -1, video::SColor(0xFF404040), 0, 0));
+	buffer->Indices.push_back(0);
+	buffer->recalculateBoundingBox();
+	mesh->addMeshBuffer(buffer);
+	buffer->drop();
+	mesh->recalculateBoundingBox();
+	CVeskMeshSceneNode* meshNode = new CVeskMeshSceneNode(SceneManager->getRootSceneNode(), SceneManager, -1);
+	meshNode->setOwnMesh(mesh);
+	mesh->drop();
+
+	for (u32 frame = 0; frame < 2; ++frame)
+	{
+		log.clear();
+		Extension->drawAll(frame * 16);
+		// The pre-pass draws with its callbacks, drawAll again with none; nothing registered
+		// twice, and the 2D pass is not part of the redrawing.
+		const std::vector<std::string> expected = {
+			"pre:0", "beforeSolid", "solid:5", "afterShadow", "transparent:7", "solid:5", "transparent:7", "overlay:8"
+		};
+		EXPECT_EQ(log, expected) << "frame " << frame;
+		EXPECT_EQ(meshNode->getRenderCount(), 2) << "frame " << frame;
+		EXPECT_EQ(SceneManager->getParameters()->getAttributeAsInt("calls"), 5) << "frame " << frame;
+		EXPECT_EQ(SceneManager->getParameters()->getAttributeAsInt("drawn"), 2) << "frame " << frame;
+		EXPECT_EQ(pre->PassAfterRedrawing, u32(EVRP_PRE_PASS));
+	}
+	meshNode->drop();
+	pre->drop();
+}
+
+TEST_F(SceneManagerExtension, FirstDrawTimeIsTheTimeOfTheFirstFrame)
+{
+	EXPECT_EQ(Extension->getFirstDrawTime(), 0u);
+	Extension->drawAll(0);
+	Extension->drawAll(700);
+	EXPECT_EQ(Extension->getFirstDrawTime(), 0u);
+
+	scene::ISceneManager* other = createVeskSceneManager(Device->getSceneManager());
+	CVeskSceneManagerExtension* otherExtension = getSceneExtension(other);
+	otherExtension->drawAll(1500);
+	otherExtension->drawAll(1516);
+	EXPECT_EQ(otherExtension->getFirstDrawTime(), 1500u);
+	other->drop();
 }
