@@ -6,6 +6,7 @@
 #include "document/veskMaterialRecord.h"
 #include "document/veskTypeCodes.h"
 #include "document/veskVersion.h"
+#include "scene/IVeskMetaDataContainer.h"
 #include "scene/veskNodeFactory.h"
 
 #include <ISceneManager.h>
@@ -79,6 +80,15 @@ scene::ISceneNode* createNode(CVeskDeserializer* reader, const SNodeHeader& head
 	return node;
 }
 
+//! The metadata list of the node classes whose records carry one (mesh and dummy transformation
+//! nodes; the sky box derives from the mesh node but its records do not), or null.
+IVeskMetaDataContainer* findRecordMetaData(u32 typeCode, scene::ISceneNode* node)
+{
+	if (!node || (typeCode != VESK_NODE_MESH && typeCode != VESK_NODE_DUMMY_TRANSFORMATION))
+		return 0;
+	return dynamic_cast<IVeskMetaDataContainer*>(node);
+}
+
 void readRootAmbientLight(CVeskDeserializer* reader, scene::ISceneManager* sceneManager)
 {
 	video::SColorf ambient = reader->readColorf();
@@ -124,6 +134,7 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 	}
 
 	scene::ISceneNode* node = 0;
+	IVeskMetaDataContainer* metaDataTarget = 0;
 	u32 materialIndex = 0;
 	while (!reader->isAtEnd() && reader->getPosition() < end)
 	{
@@ -139,7 +150,10 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 			{
 				scene::ISceneNode* made = createNode(reader, header, parent, sceneManager);
 				if (made)
+				{
 					node = made;
+					metaDataTarget = findRecordMetaData(header.TypeCode, node);
+				}
 			}
 			else if (depth == 0)
 				readRootAmbientLight(reader, sceneManager);
@@ -152,9 +166,15 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 			++materialIndex;
 			break;
 		}
+		case TAG_METADATA:
+			// Only the record's first metadata chunk counts.
+			if (metaDataTarget)
+				metaDataTarget->readMetaData(reader);
+			metaDataTarget = 0;
+			break;
 		default:
-			// Behaviours and metadata have no classes in this player yet; their chunks
-			// are stepped over whole like any other unknown record.
+			// Behaviours have no classes in this player yet; their chunks are stepped
+			// over whole like any other unknown record.
 			break;
 		}
 		reader->seekTo(chunkEnd);
@@ -206,6 +226,10 @@ void writeNodeRecord(CVeskSerializer* writer, scene::ISceneNode* node, scene::IS
 		behaviour->writeBinary(writer);
 		writer->endChunk();
 	}
+
+	const IVeskMetaDataContainer* metaData = isRoot ? 0 : findRecordMetaData(u32(node->getType()), node);
+	if (metaData && metaData->getEntryCount() > 0)
+		metaData->writeMetaData(writer);
 
 	const core::list<scene::ISceneNode*>& children = node->getChildren();
 	for (core::list<scene::ISceneNode*>::ConstIterator it = children.begin(); it != children.end(); ++it)
