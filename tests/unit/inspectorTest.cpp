@@ -73,7 +73,7 @@ TEST_F(Inspector, ReportsEveryPartOfASoundDocumentAndTheSameAfterARoundTrip)
 	EXPECT_EQ(run.output.find("fault at"), std::string::npos);
 
 	CVeskDocument* reread = 0;
-	ASSERT_EQ(hxtest::loadDocument(Device, Sample, reread), 0);
+	ASSERT_EQ(hxtest::loadDocument(Device, Sample, reread, 0, true), 0);
 	const std::vector<u8> again = hxtest::documentFileBytes(reread);
 	reread->drop();
 	EXPECT_EQ(inspect(Folder, again).output, run.output);
