@@ -36,7 +36,7 @@ enum
 } // end anonymous namespace
 
 CVeskDocument::CVeskDocument(IrrlichtDevice* device)
-	: Device(device), Receiver(0), StartSceneIndex(-1)
+	: Device(device), Receiver(0), StartSceneIndex(-1), KeepEmbeddedFiles(false)
 {
 	if (Device)
 		Device->grab();

@@ -16,7 +16,7 @@ class CVeskSerializer;
 class CVeskWarningAndErrorReceiver;
 
 //! The loaded application: its scenes in document order, the start scene, the publishing
-//! settings, the global script and the embedded files as stored.
+//! settings, the global script and, when asked for, the embedded files as stored.
 class CVeskDocument : public virtual irr::IReferenceCounted
 {
 public:
@@ -65,6 +65,10 @@ public:
 	//! The read file's name after a successful load.
 	const irr::io::path& getFileName() const { return FileName; }
 
+	//! Whether load keeps a copy of every embedded file's bytes, as writing the document back
+	//! needs. Off by default: the installed textures, meshes and sounds are all a player uses.
+	void setKeepEmbeddedFiles(bool keep) { KeepEmbeddedFiles = keep; }
+	bool isKeepingEmbeddedFiles() const { return KeepEmbeddedFiles; }
 	irr::u32 getEmbeddedFileCount() const { return irr::u32(EmbeddedFiles.size()); }
 	const SVeskEmbeddedFile& getEmbeddedFile(irr::u32 index) const { return EmbeddedFiles[index]; }
 	//! Keeps a copy of entry; written back by writeDocument. Nothing is installed.
@@ -85,6 +89,7 @@ private:
 	irr::io::path FileName;
 	irr::core::array<CVeskScene*> Scenes;
 	irr::s32 StartSceneIndex;
+	bool KeepEmbeddedFiles;
 	SPublishingSettings Settings;
 	irr::core::stringc ScriptText;
 	std::vector<SVeskEmbeddedFile> EmbeddedFiles;

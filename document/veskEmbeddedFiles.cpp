@@ -26,25 +26,23 @@ enum
 
 //! Loads the texture from disk when the name is a plain file name that exists there,
 //! otherwise from the stored bytes, which start at the read position.
-void installTexture(CVeskDeserializer* reader, const SVeskEmbeddedFile& entry)
+void installTexture(CVeskDeserializer* reader, const SVeskEmbeddedFile& entry, u32 size)
 {
 	video::IVideoDriver* driver = reader->getDevice()->getVideoDriver();
 	io::IFileSystem* fileSystem = reader->getDevice()->getFileSystem();
 	const io::path name(entry.Name.c_str());
 	if (entry.Name.findFirst('#') < 0 && fileSystem->existFile(name) && driver->getTexture(name))
 		return;
-	const long start = reader->getPosition();
-	io::IReadFile* bytes = io::createLimitReadFile(name, reader->getFile(), start, long(entry.Data.size()));
+	io::IReadFile* bytes = io::createLimitReadFile(name, reader->getFile(), reader->getPosition(), long(size));
 	if (!bytes)
 		return;
 	driver->getTexture(bytes);
 	bytes->drop();
-	reader->seekTo(start);
 }
 
-void installSkinnedMesh(CVeskDeserializer* reader, const SVeskEmbeddedFile& entry)
+void installSkinnedMesh(CVeskDeserializer* reader, const SVeskEmbeddedFile& entry, u32 size)
 {
-	scene::ISkinnedMesh* mesh = readSkinnedMesh(reader, u32(entry.Data.size()));
+	scene::ISkinnedMesh* mesh = readSkinnedMesh(reader, size);
 	if (!mesh)
 		return;
 	reader->getDevice()->getSceneManager()->getMeshCache()->addMesh(entry.Name.c_str(), mesh);
@@ -67,29 +65,34 @@ void writeScriptFile(io::IFileSystem* fileSystem, const char* folder, const SVes
 	out->drop();
 }
 
-void installScript(CVeskDeserializer* reader, CVeskDocument* document, const SVeskEmbeddedFile& entry, const char* scriptOutputFolder)
+void installScript(CVeskDeserializer* reader, CVeskDocument* document, const SVeskEmbeddedFile& entry, u32 size,
+	const char* scriptOutputFolder)
 {
-	const core::stringc text(reinterpret_cast<const c8*>(entry.Data.data()), u32(entry.Data.size()));
-	if (scriptOutputFolder)
+	std::vector<c8> bytes(size);
+	reader->readBytes(bytes.data(), size);
+	const core::stringc text(bytes.data(), size);
+	if (scriptOutputFolder && reader->getDevice())
 		writeScriptFile(reader->getDevice()->getFileSystem(), scriptOutputFolder, entry, text);
 	if (document->getWarningReceiver())
 		document->getWarningReceiver()->addEntry(0, CVeskWarningData::KIND_EMBEDDED_SCRIPT, entry.Name.c_str(), text.c_str());
 }
 
-//! Installs one entry whose data starts at the read position; the first kind that applies wins.
-void installEntry(CVeskDeserializer* reader, CVeskDocument* document, const SVeskEmbeddedFile& entry, const char* scriptOutputFolder)
+//! Installs one entry of size bytes that start at the read position; the first kind that
+//! applies wins.
+void installEntry(CVeskDeserializer* reader, CVeskDocument* document, const SVeskEmbeddedFile& entry, u32 size,
+	const char* scriptOutputFolder)
 {
 	IrrlichtDevice* device = reader->getDevice();
 	const io::path name(entry.Name.c_str());
 	if ((entry.KindFlags & SVeskEmbeddedFile::KIND_TEXTURE) && device && device->getVideoDriver()
 		&& !device->getVideoDriver()->findTexture(name))
-		installTexture(reader, entry);
+		installTexture(reader, entry, size);
 	// Sounds wait for a sound engine: without one, no case applies to them.
 	else if ((entry.KindFlags & SVeskEmbeddedFile::KIND_SKINNED_MESH) && device && device->getSceneManager()
 		&& !device->getSceneManager()->getMeshCache()->getMeshByName(name))
-		installSkinnedMesh(reader, entry);
+		installSkinnedMesh(reader, entry, size);
 	else if (entry.KindFlags & SVeskEmbeddedFile::KIND_SCRIPT)
-		installScript(reader, document, entry, scriptOutputFolder);
+		installScript(reader, document, entry, size, scriptOutputFolder);
 }
 
 } // end anonymous namespace
@@ -113,14 +116,19 @@ void readEmbeddedFiles(CVeskDeserializer* reader, CVeskDocument* document, const
 			else if (long(size) > fits)
 				size = u32(fits);
 			const long dataStart = reader->getPosition();
-			entry.Data.resize(size);
-			reader->readBytes(entry.Data.data(), size);
 			if (size > 0)
 			{
+				installEntry(reader, document, entry, size, scriptOutputFolder);
 				reader->seekTo(dataStart);
-				installEntry(reader, document, entry, scriptOutputFolder);
 			}
-			document->addEmbeddedFile(entry);
+			// Only a document that will be written back keeps the bytes: the installed
+			// resources already hold what the player needs.
+			if (document->isKeepingEmbeddedFiles())
+			{
+				entry.Data.resize(size);
+				reader->readBytes(entry.Data.data(), size);
+				document->addEmbeddedFile(entry);
+			}
 		}
 		reader->seekTo(chunkEnd);
 	}

@@ -7,7 +7,7 @@ class CVeskSerializer;
 
 //! Reads the embedded files chunk (its header read last): installs textures into the video
 //! driver, skinned meshes into the mesh cache and queues scripts on the document's receiver;
-//! every entry is also kept by the document. Scripts are also written as NAME.js into
+//! a document that keeps its embedded files also keeps every entry's bytes. Scripts are also written as NAME.js into
 //! scriptOutputFolder when it is given and no such file exists yet.
 void readEmbeddedFiles(CVeskDeserializer* reader, CVeskDocument* document, const char* scriptOutputFolder);
 

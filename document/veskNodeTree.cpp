@@ -7,6 +7,7 @@
 #include "document/veskTypeCodes.h"
 #include "document/veskVersion.h"
 #include "behaviours/veskBehaviourFactory.h"
+#include "scene/IVeskMetaDataContainer.h"
 #include "scene/veskNodeFactory.h"
 
 #include <IrrlichtDevice.h>
@@ -82,6 +83,15 @@ scene::ISceneNode* createNode(CVeskDeserializer* reader, const SNodeHeader& head
 	return node;
 }
 
+//! The metadata list of the node classes whose records carry one (mesh and dummy transformation
+//! nodes; the sky box derives from the mesh node but its records do not), or null.
+IVeskMetaDataContainer* findRecordMetaData(u32 typeCode, scene::ISceneNode* node)
+{
+	if (!node || (typeCode != VESK_NODE_MESH && typeCode != VESK_NODE_DUMMY_TRANSFORMATION))
+		return 0;
+	return dynamic_cast<IVeskMetaDataContainer*>(node);
+}
+
 void readRootAmbientLight(CVeskDeserializer* reader, scene::ISceneManager* sceneManager)
 {
 	video::SColorf ambient = reader->readColorf();
@@ -144,6 +154,7 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 	}
 
 	scene::ISceneNode* node = 0;
+	IVeskMetaDataContainer* metaDataTarget = 0;
 	u32 materialIndex = 0;
 	while (!reader->isAtEnd() && reader->getPosition() < end)
 	{
@@ -159,7 +170,10 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 			{
 				scene::ISceneNode* made = createNode(reader, header, parent, sceneManager);
 				if (made)
+				{
 					node = made;
+					metaDataTarget = findRecordMetaData(header.TypeCode, node);
+				}
 			}
 			else if (depth == 0)
 				readRootAmbientLight(reader, sceneManager);
@@ -175,9 +189,13 @@ void readNodeRecord(CVeskDeserializer* reader, scene::ISceneNode* parent, scene:
 		case TAG_BEHAVIOUR:
 			readBehaviour(reader, node ? node : (depth == 0 ? parent : 0), sceneManager);
 			break;
+		case TAG_METADATA:
+			// Only the record's first metadata chunk counts.
+			if (metaDataTarget)
+				metaDataTarget->readMetaData(reader);
+			metaDataTarget = 0;
+			break;
 		default:
-			// Metadata has no class in this player yet; its chunks are stepped over whole
-			// like any other unknown record.
 			break;
 		}
 		reader->seekTo(chunkEnd);
@@ -220,6 +238,10 @@ void writeNodeRecord(CVeskSerializer* writer, scene::ISceneNode* node, scene::IS
 	const core::list<scene::ISceneNodeAnimator*>& animators = node->getAnimators();
 	for (core::list<scene::ISceneNodeAnimator*>::ConstIterator it = animators.begin(); it != animators.end(); ++it)
 		writeBehaviourRecord(writer, *it);
+
+	const IVeskMetaDataContainer* metaData = isRoot ? 0 : findRecordMetaData(u32(node->getType()), node);
+	if (metaData && metaData->getEntryCount() > 0)
+		metaData->writeMetaData(writer);
 
 	const core::list<scene::ISceneNode*>& children = node->getChildren();
 	for (core::list<scene::ISceneNode*>::ConstIterator it = children.begin(); it != children.end(); ++it)

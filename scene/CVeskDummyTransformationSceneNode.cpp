@@ -30,6 +30,7 @@ scene::ISceneNode* CVeskDummyTransformationSceneNode::clone(scene::ISceneNode* n
 	node->cloneMembers(this, newManager);
 	node->RelativeTransformation = RelativeTransformation;
 	node->Box = Box;
+	node->copyFrom(this);
 	if (newParent)
 		node->drop();
 	return node;

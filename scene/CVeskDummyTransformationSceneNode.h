@@ -2,12 +2,14 @@
 #define HX_C_VESK_DUMMY_TRANSFORMATION_SCENE_NODE_H
 
 #include "document/IVeskSerializationSupport.h"
+#include "scene/CVeskMetaDataContainer.h"
 
 #include <IDummyTransformationSceneNode.h>
 
 //! An invisible node whose stored matrix places its children; its position, rotation and
-//! scale do not take part.
-class CVeskDummyTransformationSceneNode : public irr::scene::IDummyTransformationSceneNode, public IVeskSerializationSupport
+//! scale do not take part. Carries the editor's metadata entries.
+class CVeskDummyTransformationSceneNode : public irr::scene::IDummyTransformationSceneNode,
+	public IVeskSerializationSupport, public CVeskMetaDataContainer
 {
 public:
 	CVeskDummyTransformationSceneNode(irr::scene::ISceneNode* parent, irr::scene::ISceneManager* sceneManager,

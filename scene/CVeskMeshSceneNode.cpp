@@ -242,6 +242,7 @@ void CVeskMeshSceneNode::copyMeshNodeMembers(CVeskMeshSceneNode* clone, scene::I
 	clone->ReceivesNoShadows = ReceivesNoShadows;
 	clone->Collision = Collision;
 	clone->OccludesLight = OccludesLight;
+	clone->copyFrom(this);
 }
 
 scene::ISceneNode* CVeskMeshSceneNode::clone(scene::ISceneNode* newParent, scene::ISceneManager* newManager)

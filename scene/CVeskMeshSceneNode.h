@@ -2,6 +2,7 @@
 #define HX_C_VESK_MESH_SCENE_NODE_H
 
 #include "document/IVeskSerializationSupport.h"
+#include "scene/CVeskMetaDataContainer.h"
 
 #include <IMeshSceneNode.h>
 #include <irrArray.h>
@@ -18,8 +19,10 @@ class IMeshBuffer;
 
 //! A static mesh in the scene: either a mesh shared through the mesh cache, with the node's
 //! own copies of its materials, or a mesh that belongs to the node alone (the one embedded in
-//! the document), whose buffers carry the materials themselves.
-class CVeskMeshSceneNode : public irr::scene::IMeshSceneNode, public IVeskSerializationSupport
+//! the document), whose buffers carry the materials themselves. Carries the editor's metadata
+//! entries.
+class CVeskMeshSceneNode : public irr::scene::IMeshSceneNode, public IVeskSerializationSupport,
+	public CVeskMetaDataContainer
 {
 public:
 	CVeskMeshSceneNode(irr::scene::ISceneNode* parent, irr::scene::ISceneManager* sceneManager, irr::s32 id,

@@ -15,6 +15,8 @@
 #include "scene/CVesk3DScene.h"
 #include "scene/CVeskCameraSceneNode.h"
 #include "scene/CVeskMeshSceneNode.h"
+#include "scene/CVeskMetaDataEntryOpenClosed.h"
+#include "scene/CVeskMetaDataEntryRoomMesh.h"
 #include "scene/CVeskPanoramaScene.h"
 #include "scene/veskNodeFactory.h"
 #include "tests/support/testSupport.h"
@@ -122,6 +124,28 @@ scene::SMesh* makeSampleMesh(video::ITexture* texture)
 	return mesh;
 }
 
+//! The editor's metadata as mesh and dummy transformation nodes carry it: a room mesh with
+//! cells and textures, and a closed door.
+void addSampleMetaData(IVeskMetaDataContainer* container, video::ITexture* texture)
+{
+	CVeskMetaDataEntryRoomMesh* room = new CVeskMetaDataEntryRoomMesh();
+	room->setGridSize(3, 2);
+	room->setCell(2, 1, 7);
+	room->setCell(0, 0, 1);
+	room->setCellTexture(1, texture);
+	room->setCellTexture(20, texture);
+	room->setMode(2);
+	room->setTexture(texture);
+	room->setScalar(2.5f);
+	room->setVector(core::vector3df(1, 2, 3));
+	container->addEntry(room);
+	room->drop();
+	CVeskMetaDataEntryOpenClosed* door = new CVeskMetaDataEntryOpenClosed();
+	door->setValue(false);
+	container->addEntry(door);
+	door->drop();
+}
+
 //! Makes a node of every class the factory knows below parent, the first one holding the rest.
 void addEveryNodeClass(scene::ISceneManager* sceneManager, scene::ISceneNode* parent, video::ITexture* texture)
 {
@@ -157,6 +181,8 @@ void addEveryNodeClass(scene::ISceneManager* sceneManager, scene::ISceneNode* pa
 			camera->addAnimator(orbiting);
 			orbiting->drop();
 		}
+		if (entry->code == VESK_NODE_MESH || entry->code == VESK_NODE_DUMMY_TRANSFORMATION)
+			addSampleMetaData(dynamic_cast<IVeskMetaDataContainer*>(node), texture);
 		(holder ? holder : parent)->addChild(node);
 		if (!holder)
 			holder = node;
@@ -334,9 +360,11 @@ std::vector<u8> documentFileBytes(const CVeskDocument* document)
 	return writtenBytes([&](CVeskSerializer* w) { document->writeDocument(w); });
 }
 
-s32 loadDocument(IrrlichtDevice* device, const std::vector<u8>& bytes, CVeskDocument*& document, const char* scriptOutputFolder)
+s32 loadDocument(IrrlichtDevice* device, const std::vector<u8>& bytes, CVeskDocument*& document, const char* scriptOutputFolder,
+	bool keepEmbeddedFiles)
 {
 	document = new CVeskDocument(device);
+	document->setKeepEmbeddedFiles(keepEmbeddedFiles);
 	io::IReadFile* file = createReadFileFromBytes(bytes, "archive");
 	const s32 result = document->load(file, scriptOutputFolder);
 	file->drop();

@@ -35,8 +35,9 @@ CVeskDocument* createSampleDocument(irr::IrrlichtDevice* device);
 std::vector<irr::u8> documentFileBytes(const CVeskDocument* document);
 
 //! Loads bytes (as the read file "archive") into a new document; answers the load code.
+//! A document that is to be written back must keep its embedded files.
 irr::s32 loadDocument(irr::IrrlichtDevice* device, const std::vector<irr::u8>& bytes, CVeskDocument*& document,
-	const char* scriptOutputFolder = 0);
+	const char* scriptOutputFolder = 0, bool keepEmbeddedFiles = false);
 
 } // end namespace hxtest
 

@@ -544,8 +544,14 @@ TEST_F(DocumentLoad, EmbeddedTexturesPreferTheDiskUnlessTheNameHoldsAHash)
 	};
 	for (const Case& c : cases)
 		EXPECT_EQ(driver->findTexture(c.name.c_str()) != 0, c.installed) << c.name;
-	EXPECT_EQ(Document->getEmbeddedFileCount(), 7u);
+	EXPECT_EQ(Document->getEmbeddedFileCount(), 0u) << "the player keeps no second copy of what it installed";
+
+	Document->drop();
+	ASSERT_EQ(hxtest::loadDocument(Device, bytes, Document, 0, true), 0);
+	ASSERT_EQ(Document->getEmbeddedFileCount(), 7u);
 	EXPECT_EQ(Document->getEmbeddedFile(1).Data, garbage);
+	EXPECT_EQ(Document->getEmbeddedFile(4).Data, valid);
+	EXPECT_EQ(Document->getEmbeddedFile(6).KindFlags, 2u);
 }
 
 TEST_F(DocumentLoad, EmbeddedScriptsAreQueuedAndWrittenOnlyWhenNew)

@@ -20,7 +20,7 @@ TEST(DocumentRoundTrip, EveryRecordKindIsWrittenBackByteForByte)
 	generated->drop();
 
 	CVeskDocument* first = 0;
-	ASSERT_EQ(hxtest::loadDocument(device, original, first), 0);
+	ASSERT_EQ(hxtest::loadDocument(device, original, first, 0, true), 0);
 	EXPECT_EQ(first->getSceneCount(), 2);
 	EXPECT_EQ(first->getStartSceneIndex(), 1);
 	EXPECT_EQ(first->getEmbeddedFileCount(), 6u);
@@ -33,7 +33,7 @@ TEST(DocumentRoundTrip, EveryRecordKindIsWrittenBackByteForByte)
 	const std::vector<u8> once = hxtest::documentFileBytes(first);
 
 	CVeskDocument* second = 0;
-	ASSERT_EQ(hxtest::loadDocument(device, once, second), 0);
+	ASSERT_EQ(hxtest::loadDocument(device, once, second, 0, true), 0);
 	const std::vector<u8> twice = hxtest::documentFileBytes(second);
 
 	EXPECT_EQ(once.size(), original.size());

@@ -73,7 +73,7 @@ TEST_F(Inspector, ReportsEveryPartOfASoundDocumentAndTheSameAfterARoundTrip)
 	EXPECT_EQ(run.output.find("fault at"), std::string::npos);
 
 	CVeskDocument* reread = 0;
-	ASSERT_EQ(hxtest::loadDocument(Device, Sample, reread), 0);
+	ASSERT_EQ(hxtest::loadDocument(Device, Sample, reread, 0, true), 0);
 	const std::vector<u8> again = hxtest::documentFileBytes(reread);
 	reread->drop();
 	EXPECT_EQ(inspect(Folder, again).output, run.output);
@@ -143,4 +143,22 @@ TEST_F(Inspector, SurvivesRandomDamage)
 		ASSERT_TRUE(run.status == 0 || run.status == 1) << "round " << round << " status " << run.status << "\n" << run.output;
 		EXPECT_EQ(run.status == 1, run.output.find("fault at offset") != std::string::npos) << run.output;
 	}
+}
+
+TEST_F(Inspector, DemoDocumentReadsAndWritesBackUnchanged)
+{
+	const std::string path = Folder.file("demo.vesk");
+	ASSERT_EQ(hxtest::runCommand(hxtest::builtProgram("helixpane-demo-document") + " '" + path + "'"), 0);
+	const std::vector<u8> original = hxtest::readWholeFile(path);
+	const SRun before = inspect(Folder, original);
+	EXPECT_EQ(before.status, 0) << before.output;
+	EXPECT_NE(before.output.find("scene 1: 3d \"Gallery\""), std::string::npos) << before.output;
+	EXPECT_NE(before.output.find("skinned mesh \"#courtyard-swaying-box.b3d\""), std::string::npos) << before.output;
+
+	CVeskDocument* reread = 0;
+	ASSERT_EQ(hxtest::loadDocument(Device, original, reread, 0, true), 0);
+	const std::vector<u8> again = hxtest::documentFileBytes(reread);
+	reread->drop();
+	EXPECT_EQ(inspect(Folder, again).output, before.output);
+	EXPECT_TRUE(again == original);
 }

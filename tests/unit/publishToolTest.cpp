@@ -1,5 +1,8 @@
 // The publishing tool, run as a program on temporary files, and the demo document it publishes.
 #include "document/CVeskDeserializer.h"
+#include "document/CVeskDocument.h"
+#include "scene/CVeskScene.h"
+#include "tests/support/veskTestDocuments.h"
 #include "document/publishedExecutable.h"
 #include "document/veskVersion.h"
 #include "tests/support/testSupport.h"
@@ -7,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <cstring>
 #include <set>
 #include <sys/stat.h>
 
@@ -326,102 +330,67 @@ TEST_F(PublishTool, WithoutPlayerOptionThePlayerNextToTheToolIsUsed)
 	EXPECT_EQ(trailerOf(OutputPath).documentOffset, s32(Player.size()));
 }
 
-namespace
-{
-
-//! Reads a chunk header and checks its tag; answers the chunk's end.
-long expectChunk(CVeskDeserializer* reader, u16 tag)
-{
-	EXPECT_EQ(reader->readChunkHeader(), tag);
-	return reader->getChunkEnd();
-}
-
-std::string readText(CVeskDeserializer* reader)
-{
-	core::stringc text;
-	reader->readString(text);
-	return text.c_str();
-}
-
-} // end anonymous namespace
-
-TEST(DemoDocument, HoldsSettingsStartIndexAndTheCourtyardScene)
+TEST(DemoDocument, HoldsSettingsStartSceneAndTwoComposedScenes)
 {
 	hxtest::TempFolder folder;
 	const std::string path = folder.file("demo.vesk");
 	ASSERT_EQ(hxtest::runCommand(quoted(hxtest::builtProgram("helixpane-demo-document")) + " " + quoted(path)), 0);
-	io::IReadFile* file = hxtest::createReadFileFromBytes(hxtest::readWholeFile(path));
-	CVeskDeserializer* reader = new CVeskDeserializer(file, 0);
-	file->drop();
+	IrrlichtDevice* device = hxtest::createNullDevice();
+	CVeskDocument* document = 0;
+	ASSERT_EQ(hxtest::loadDocument(device, hxtest::readWholeFile(path), document, 0, true), 0);
 
-	u32 version = 0;
-	ASSERT_TRUE(reader->readHeader(version));
-	EXPECT_EQ(version, VESK_CURRENT_VERSION);
-	const long documentEnd = expectChunk(reader, 1);
+	const SPublishingSettings& settings = document->getSettings();
+	EXPECT_EQ(settings.kind, 3);
+	EXPECT_STREQ(settings.applicationTitle.c_str(), "Helixpane Demo");
+	EXPECT_EQ(settings.loadingFlags, 3);
+	EXPECT_EQ(settings.loadingBackground.color, 0xFF000000u);
+	EXPECT_STREQ(settings.loadingText.c_str(), "Loading $PROGRESS$...");
 
-	const long settingsEnd = expectChunk(reader, 20);
-	EXPECT_EQ(reader->readInt(), 3);
-	EXPECT_EQ(readText(reader), "Helixpane Demo");
-	const long loadingEnd = expectChunk(reader, 37);
-	EXPECT_EQ(reader->readInt(), 3);
-	EXPECT_EQ(reader->readInt(), 0);
-	EXPECT_EQ(reader->readColor().color, 0xFF000000u);
-	EXPECT_EQ(readText(reader), "Loading $PROGRESS$...");
-	EXPECT_EQ(reader->getPosition(), loadingEnd);
-	EXPECT_EQ(reader->getPosition(), settingsEnd);
-
-	const long startEnd = expectChunk(reader, 1004);
-	EXPECT_EQ(reader->readInt(), 0);
-	EXPECT_EQ(reader->getPosition(), startEnd);
-
-	const long sceneEnd = expectChunk(reader, 2);
-	EXPECT_EQ(reader->readInt(), 0);
-	const long nameEnd = expectChunk(reader, 26);
-	EXPECT_EQ(readText(reader), "Courtyard");
-	EXPECT_EQ(reader->readColor().color, 0xFF1A2A3Au);
-	EXPECT_EQ(reader->getPosition(), nameEnd);
-	const long treeEnd = expectChunk(reader, 8);
-	const long rootEnd = expectChunk(reader, 9);
-	char typeCode[4];
-	reader->readBytes(typeCode, 4);
-	EXPECT_EQ(std::string(typeCode, 4), "unkn");
-	EXPECT_EQ(reader->readInt(), -1);
-	EXPECT_EQ(readText(reader), "root");
-	EXPECT_EQ(reader->readVector(), core::vector3df(0.f, 0.f, 0.f));
-	EXPECT_EQ(reader->readVector(), core::vector3df(0.f, 0.f, 0.f));
-	EXPECT_EQ(reader->readVector(), core::vector3df(1.f, 1.f, 1.f));
-	EXPECT_TRUE(reader->readBool());
-	EXPECT_EQ(reader->readUInt(), 0u);
-	const long ambientEnd = expectChunk(reader, 10);
-	const video::SColorf ambient = reader->readColorf();
-	EXPECT_FLOAT_EQ(ambient.r, 0.1f);
-	EXPECT_FLOAT_EQ(ambient.g, 0.1f);
-	EXPECT_FLOAT_EQ(ambient.b, 0.1f);
-	EXPECT_FLOAT_EQ(ambient.a, 1.f);
-	EXPECT_EQ(reader->getPosition(), ambientEnd);
-	std::vector<std::string> children;
-	while (reader->getPosition() < rootEnd && !reader->isAtEnd())
+	ASSERT_EQ(document->getSceneCount(), 2);
+	EXPECT_EQ(document->getStartScene(), document->getScene(0));
+	const char* names[2] = { "Courtyard", "Gallery" };
+	for (s32 i = 0; i < 2; ++i)
 	{
-		EXPECT_EQ(reader->readChunkHeader(), 9);
-		const long childEnd = reader->getChunkEnd();
-		char childCode[4];
-		reader->readBytes(childCode, 4);
-		children.push_back(std::string(childCode, 4));
-		reader->seekTo(childEnd);
+		CVeskScene* scene = document->getScene(i);
+		EXPECT_STREQ(scene->getName().c_str(), names[i]);
+		EXPECT_NE(scene->findActiveCamera(), nullptr) << names[i];
+		// Authored at a quarter of the visible value: a dim ambient light, never none.
+		const video::SColorf ambient = scene->getSceneManager()->getAmbientLight();
+		EXPECT_GT(ambient.r, 0.f);
+		EXPECT_LT(ambient.r, 0.25f);
+		std::multiset<std::string> types;
+		const core::list<scene::ISceneNode*>& nodes = scene->getSceneManager()->getRootSceneNode()->getChildren();
+		for (core::list<scene::ISceneNode*>::ConstIterator it = nodes.begin(); it != nodes.end(); ++it)
+		{
+			char code[5] = { 0 };
+			const u32 type = u32((*it)->getType());
+			memcpy(code, &type, 4);
+			types.insert(code);
+		}
+		EXPECT_GE(types.count("fmsh"), 5u) << names[i];
+		EXPECT_EQ(types.count("fsky"), 1u) << names[i];
+		EXPECT_EQ(types.count("flgh"), 2u) << names[i];
+		EXPECT_EQ(types.count("fbll"), 1u) << names[i];
+		EXPECT_EQ(types.count("fcam"), 1u) << names[i];
 	}
-	EXPECT_EQ(children, (std::vector<std::string>{ "fcam", "fbll" }));
-	EXPECT_EQ(rootEnd, treeEnd);
-	EXPECT_EQ(treeEnd, sceneEnd);
 
-	const long galleryEnd = expectChunk(reader, 2);
-	EXPECT_EQ(reader->readInt(), 0);
-	expectChunk(reader, 26);
-	EXPECT_EQ(readText(reader), "Gallery");
-	reader->seekTo(galleryEnd);
-	EXPECT_EQ(galleryEnd, documentEnd);
-
-	EXPECT_EQ(reader->readChunkHeader(), 12);
-	EXPECT_EQ(reader->getChunkSize(), 0u);
-	EXPECT_TRUE(reader->isAtEnd());
-	reader->drop();
+	// Every texture a material names is embedded, and so is the skinned mesh.
+	std::set<std::string> textures;
+	bool skinnedMesh = false;
+	for (u32 i = 0; i < document->getEmbeddedFileCount(); ++i)
+	{
+		const SVeskEmbeddedFile& entry = document->getEmbeddedFile(i);
+		EXPECT_EQ(entry.Name[0], '#');
+		if (entry.KindFlags == SVeskEmbeddedFile::KIND_TEXTURE)
+		{
+			EXPECT_NE(device->getVideoDriver()->findTexture(entry.Name.c_str()), nullptr) << entry.Name.c_str();
+			textures.insert(entry.Name.c_str());
+		}
+		skinnedMesh = skinnedMesh || entry.KindFlags == SVeskEmbeddedFile::KIND_SKINNED_MESH;
+	}
+	EXPECT_TRUE(skinnedMesh);
+	EXPECT_EQ(device->getSceneManager()->getMeshCache()->getMeshByName("#courtyard-swaying-box.b3d") != 0, true);
+	EXPECT_GE(textures.size(), 11u);
+	document->drop();
+	device->drop();
 }

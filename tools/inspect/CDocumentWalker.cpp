@@ -461,11 +461,34 @@ bool CDocumentWalker::walkNodeRecord(long end, int depth, ordered_json& node)
 			node["behaviours"].push_back(Reader->readInt());
 			break;
 		case 31:
-			node["metadata"] = true;
+			if (!walkMetaData(chunkEnd, node["metadata"]))
+				return false;
 			break;
 		default:
 			node["unknownChunks"].push_back(tag);
 			break;
+		}
+		Reader->seekTo(chunkEnd);
+	}
+	return true;
+}
+
+bool CDocumentWalker::walkMetaData(long end, ordered_json& entryTypes)
+{
+	// A second metadata chunk of a record is shown too, though the player ignores it.
+	if (!entryTypes.is_array())
+		entryTypes = ordered_json::array();
+	while (Reader->getPosition() < end)
+	{
+		u16 tag = 0;
+		long chunkEnd = 0;
+		if (!openChunk(end, "the metadata", tag, chunkEnd))
+			return false;
+		if (tag == 32)
+		{
+			if (!need(4, chunkEnd, "the metadata entry's type"))
+				return false;
+			entryTypes.push_back(Reader->readInt());
 		}
 		Reader->seekTo(chunkEnd);
 	}

@@ -35,6 +35,8 @@ private:
 	bool walkScene(long end, nlohmann::ordered_json& scene);
 	bool walkSceneChunk(irr::s32 type, irr::u16 tag, long end, nlohmann::ordered_json& scene);
 	bool walkNodeRecord(long end, int depth, nlohmann::ordered_json& node);
+	//! Collects the types of the metadata entries (chunks 32) of a node's metadata chunk.
+	bool walkMetaData(long end, nlohmann::ordered_json& entryTypes);
 	bool walkEmbeddedFiles(long end, nlohmann::ordered_json& files);
 
 	CVeskDeserializer* Reader;
