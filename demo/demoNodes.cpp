@@ -82,8 +82,6 @@ void addGlow(scene::ISceneManager* sceneManager, s32 id, const core::vector3df& 
 	material.MaterialType = video::EMT_TRANSPARENT_ADD_COLOR;
 	material.Lighting = false;
 	material.ZWriteEnable = false;
-	// The billboard's quad is wound away from the camera; unculled it shows from both sides.
-	material.BackfaceCulling = false;
 	material.setTexture(0, texture);
 	glow->drop();
 }

@@ -25,7 +25,8 @@ CVeskBillboardSceneNode::CVeskBillboardSceneNode(scene::ISceneNode* parent, scen
 	: scene::IBillboardSceneNode(parent, sceneManager, id, position),
 	  TopColor(NEUTRAL_VERTEX_COLOR), BottomColor(NEUTRAL_VERTEX_COLOR), OccludesLight(false), IsVertical(false)
 {
-	const u16 indices[6] = { 0, 1, 2, 0, 2, 3 };
+	// Wound so that the quad's front faces the camera; the other order is culled away.
+	const u16 indices[6] = { 0, 2, 1, 0, 3, 2 };
 	for (u32 i = 0; i < 6; ++i)
 		Indices[i] = indices[i];
 	Vertices[0].TCoords.set(1.f, 1.f);

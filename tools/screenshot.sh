@@ -13,10 +13,10 @@ cmake --build "$build" -j2 --target demo
 
 work="$(mktemp -d /tmp/helixpane-screenshot-XXXXXX)"
 trap 'rm -rf "$work"' EXIT
-# -debug skips the loading image's minimum display time, so the capture, taken about two
-# seconds after the window got the focus, shows the start scene.
-"$root/tests/support/with-display.sh" "$root/tests/support/playerWindow.sh" \
-  "$build/bin/helixpane-demo" "$work/demo" focus -debug -windowed
+# The loading image stays up at least four seconds; the capture comes after it, as a user
+# would see the demo (without -debug, so without the debug console).
+PLAYER_WAIT=6 "$root/tests/support/with-display.sh" "$root/tests/support/playerWindow.sh" \
+  "$build/bin/helixpane-demo" "$work/demo" focus -windowed
 mkdir -p docs
 convert "$work/demo.png" -resize 640x -strip docs/demo.png
 echo "screenshot.sh: wrote docs/demo.png ($(identify -format '%wx%h' docs/demo.png))"

@@ -4,6 +4,7 @@
 # Writes OUTPUT_PREFIX.geometry ("WIDTHxHEIGHT") and OUTPUT_PREFIX.png (a screenshot of the
 # window after about two seconds). Focusing the window stands in for the user clicking it:
 # a virtual display has no window manager to give it focus.
+# PLAYER_WAIT sets the seconds between focusing and the first screenshot (default 2).
 # With PLAYER_INPUT set (xdotool commands, ";"-separated, e.g. "keydown Up; sleep 1; keyup Up")
 # the commands are then sent to the window and OUTPUT_PREFIX-after.png shows the result.
 set -u
@@ -26,7 +27,7 @@ done
 [ -n "$window" ] || { echo "no window" >&2; exit 1; }
 echo "$size" > "$prefix.geometry"
 [ "$focus" = focus ] && xdotool windowfocus "$window"
-sleep 2
+sleep "${PLAYER_WAIT:-2}"
 import -window "$window" "$prefix.png"
 if [ -n "${PLAYER_INPUT:-}" ]; then
   IFS=';' read -ra commands <<< "$PLAYER_INPUT"
