@@ -60,7 +60,7 @@ CVeskSceneManagerExtension::CVeskSceneManagerExtension(scene::ISceneManager* sce
 CVeskSceneManagerExtension::~CVeskSceneManagerExtension()
 {
 	for (u32 i = 0; i < DeletionQueue.size(); ++i)
-		DeletionQueue[i]->drop();
+		DeletionQueue[i].Node->drop();
 	dropPostEffectTable();
 }
 
