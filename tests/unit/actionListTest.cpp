@@ -192,19 +192,26 @@ TEST_F(ActionList, ForeignAndDamagedRecordsLoadWhatTheyHold)
 
 TEST_F(ActionList, NestingFromADamagedFileIsBounded)
 {
-	// Ten thousand if-actions, each holding the next in its list.
-	const int depth = 10000;
-	std::function<void(CVeskSerializer*, int)> nest = [&](CVeskSerializer* w, int level) {
-		w->beginChunk(29);
-		if (level < depth)
-			hxtest::writeActionChunk(w, 17, [&](CVeskSerializer* w) {
-				w->writeInt(0); w->writeString("v"); w->writeInt(0); w->writeInt(0); w->writeString("1");
-				w->writeInt(1);
-				nest(w, level + 1);
-			});
-		w->endChunk();
+	// A thousand if-actions, each holding the next in its list, built from the inside out.
+	const auto chunk = [](u16 tag, const std::vector<u8>& payload) {
+		std::vector<u8> bytes = hxtest::writtenBytes([&](CVeskSerializer* w) {
+			w->writeUShort(tag);
+			w->writeUInt(u32(payload.size()));
+		});
+		bytes.insert(bytes.end(), payload.begin(), payload.end());
+		return bytes;
 	};
-	const std::vector<u8> record = hxtest::writtenBytes([&](CVeskSerializer* w) { nest(w, 0); });
+	const std::vector<u8> ifFields = hxtest::writtenBytes([](CVeskSerializer* w) {
+		w->writeInt(EHAT_IF); w->writeInt(0); w->writeString("v"); w->writeInt(0); w->writeInt(0); w->writeString("1");
+		w->writeInt(1);
+	});
+	std::vector<u8> record = chunk(CHXActionHandler::TAG_ACTION_LIST, {});
+	for (int level = 0; level < 1000; ++level)
+	{
+		std::vector<u8> action = ifFields;
+		action.insert(action.end(), record.begin(), record.end());
+		record = chunk(CHXActionHandler::TAG_ACTION_LIST, chunk(CHXActionHandler::TAG_ACTION, action));
+	}
 	long readEnd = 0;
 	CHXActionHandler* list = hxtest::readActionList(Device, record, &readEnd);
 	EXPECT_EQ(readEnd, long(record.size()));
