@@ -61,7 +61,7 @@ CVeskSceneManagerExtension::CVeskSceneManagerExtension(scene::ISceneManager* sce
 CVeskSceneManagerExtension::~CVeskSceneManagerExtension()
 {
 	for (u32 i = 0; i < DeletionQueue.size(); ++i)
-		DeletionQueue[i]->drop();
+		DeletionQueue[i].Node->drop();
 	for (u32 i = 0; i < EventBehaviours.size(); ++i)
 		EventBehaviours[i]->drop();
 	dropPostEffectTable();

@@ -96,8 +96,9 @@ public:
 	//! is reported outside drawAll.
 	irr::u32 getCurrentRenderPass() const { return CurrentPass; }
 
-	//! Removes node from the tree after the next frame was drawn.
-	void addToDeletionQueue(irr::scene::ISceneNode* node);
+	//! Removes node from the tree after the first frame drawn once delayMs have passed, counted
+	//! from the first frame drawn after the call. A node already queued keeps its delay.
+	void addToDeletionQueue(irr::scene::ISceneNode* node, irr::u32 delayMs = 0);
 
 	//! Animates the node tree with the given time, registers every visible node and draws the
 	//! passes. callbacks (may be null) are handed to drawRegisteredNodes; transformation2D (may
@@ -165,7 +166,7 @@ private:
 	void drawInOrder(irr::core::array<irr::scene::ISceneNode*>& list, irr::u32 reportedPass);
 	void drawLatePasses();
 	void clearRenderLists();
-	void processDeletionQueue();
+	void processDeletionQueue(irr::u32 timeMs);
 	void drawShadowVolumes();
 	void writeRegistrationStatistics();
 
@@ -205,7 +206,15 @@ private:
 	irr::core::array<SSolidEntry> LateSolidList;
 	irr::core::array<SDistanceEntry> LateTransparentList;
 	irr::core::array<irr::scene::ISceneNode*> OverlayList;
-	irr::core::array<irr::scene::ISceneNode*> DeletionQueue;
+	struct SDeletionEntry
+	{
+		irr::scene::ISceneNode* Node;
+		irr::u32 DelayMs;
+		//! The time of the first frame that saw the entry.
+		irr::u32 QueuedAtMs;
+		bool Seen;
+	};
+	irr::core::array<SDeletionEntry> DeletionQueue;
 
 	irr::core::array<irr::scene::ISceneNodeAnimator*> EventBehaviours;
 };

@@ -119,23 +119,42 @@ bool CVeskSceneManagerExtension::registerNodeForRendering(scene::ISceneNode* nod
 	return taken;
 }
 
-void CVeskSceneManagerExtension::addToDeletionQueue(scene::ISceneNode* node)
+void CVeskSceneManagerExtension::addToDeletionQueue(scene::ISceneNode* node, u32 delayMs)
 {
-	if (!node || DeletionQueue.linear_search(node) >= 0)
+	if (!node)
 		return;
+	for (u32 i = 0; i < DeletionQueue.size(); ++i)
+		if (DeletionQueue[i].Node == node)
+			return;
 	node->grab();
-	DeletionQueue.push_back(node);
+	SDeletionEntry entry = { node, delayMs, 0, false };
+	DeletionQueue.push_back(entry);
 }
 
-void CVeskSceneManagerExtension::processDeletionQueue()
+void CVeskSceneManagerExtension::processDeletionQueue(u32 timeMs)
 {
-	// A node may remove queued nodes while it is removed; the queue is taken over first.
-	core::array<scene::ISceneNode*> queue;
-	queue.swap(DeletionQueue);
-	for (u32 i = 0; i < queue.size(); ++i)
+	// A node may queue or remove nodes while it is removed; the due entries are taken out first.
+	core::array<scene::ISceneNode*> due;
+	for (u32 i = 0; i < DeletionQueue.size();)
 	{
-		queue[i]->remove();
-		queue[i]->drop();
+		SDeletionEntry& entry = DeletionQueue[i];
+		if (!entry.Seen)
+		{
+			entry.Seen = true;
+			entry.QueuedAtMs = timeMs;
+		}
+		if (timeMs - entry.QueuedAtMs >= entry.DelayMs)
+		{
+			due.push_back(entry.Node);
+			DeletionQueue.erase(i);
+		}
+		else
+			++i;
+	}
+	for (u32 i = 0; i < due.size(); ++i)
+	{
+		due[i]->remove();
+		due[i]->drop();
 	}
 }
 
@@ -292,7 +311,7 @@ void CVeskSceneManagerExtension::drawAll(u32 timeMs, ISceneDrawCallbacks* callba
 	if (driverExtension && transformation2D)
 		driverExtension->set2DTransformation(0);
 
-	processDeletionQueue();
+	processDeletionQueue(timeMs);
 	// Registrations made while drawing (a node registering another from its render) count too.
 	writeRegistrationStatistics();
 	CurrentPass = EVRP_NONE;

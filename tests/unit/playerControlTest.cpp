@@ -11,6 +11,7 @@
 #include "render/veskSceneManager.h"
 #include "scene/CVesk3DScene.h"
 #include "scene/CVeskCameraSceneNode.h"
+#include "tests/support/playerTestSupport.h"
 #include "tests/support/testSupport.h"
 #include "tests/support/veskTestDocuments.h"
 
@@ -22,53 +23,6 @@ using namespace irr;
 
 namespace
 {
-
-//! A player over the published executable at path.
-CPlayer* startPlayer(const std::string& path, bool debug, const char* scriptPath = 0)
-{
-	io::IReadFile* executable = io::createReadFile(path.c_str());
-	CPlayer* player = new CPlayer(executable, debug, true, scriptPath, 0);
-	executable->drop();
-	return player;
-}
-
-//! A published executable with two camera-less 3D scenes "Hall" and "Yard".
-std::string publishTwoScenes(const hxtest::TempFolder& folder)
-{
-	IrrlichtDevice* device = hxtest::createNullDevice();
-	CVeskDocument* document = new CVeskDocument(device);
-	const char* names[] = { "Hall", "Yard" };
-	for (const char* name : names)
-	{
-		CVesk3DScene* scene = new CVesk3DScene();
-		scene->setName(name);
-		scene::ISceneManager* manager = createVeskSceneManager(device->getSceneManager());
-		scene->setSceneManager(manager);
-		manager->drop();
-		scene->setDefaultCamera(core::vector3df(1, 2, 3), core::vector3df(0, 0, 50));
-		document->addScene(scene);
-		scene->drop();
-	}
-	document->setStartSceneIndex(0);
-	document->getSettings().applicationTitle = "Control Test";
-	const std::vector<u8> documentBytes = hxtest::documentFileBytes(document);
-	document->drop();
-	device->drop();
-
-	std::vector<u8> executable(16, 0x7F);
-	SPublishedTrailer trailer;
-	trailer.magic = SPublishedTrailer::MAGIC;
-	trailer.documentOffset = s32(executable.size());
-	trailer.documentSize = s32(documentBytes.size());
-	trailer.driverType = 0; // the null driver
-	executable.insert(executable.end(), documentBytes.begin(), documentBytes.end());
-	u8 bytes[SPublishedTrailer::BYTE_SIZE];
-	trailer.toBytes(bytes);
-	executable.insert(executable.end(), bytes, bytes + sizeof(bytes));
-	const std::string path = folder.file("app");
-	hxtest::writeWholeFile(path, executable);
-	return path;
-}
 
 u32 countCameras(scene::ISceneManager* manager)
 {
@@ -82,8 +36,8 @@ class PlayerControl : public ::testing::Test
 protected:
 	void SetUp() override
 	{
-		Path = publishTwoScenes(Folder);
-		Player = startPlayer(Path, true);
+		Path = hxtest::publishTwoScenes(Folder);
+		Player = hxtest::startPlayer(Path, true);
 		ASSERT_NE(Player->getDevice(), nullptr);
 		ASSERT_NE(Player->getDocument(), nullptr);
 		ASSERT_EQ(Player->getDocument()->getSceneCount(), 2);
@@ -225,9 +179,9 @@ TEST(PlayerStore, StoredVariableSurvivesARestart)
 {
 	hxtest::TempFolder folder;
 	setenv("XDG_DATA_HOME", folder.path().c_str(), 1);
-	const std::string path = publishTwoScenes(folder);
+	const std::string path = hxtest::publishTwoScenes(folder);
 	{
-		CPlayer* player = startPlayer(path, false);
+		CPlayer* player = hxtest::startPlayer(path, false);
 		IHXVariable* counter = player->getVariable("counter", true);
 		counter->setValueAsInt(41);
 		player->storeOrLoadVariable(counter, false);
@@ -235,7 +189,7 @@ TEST(PlayerStore, StoredVariableSurvivesARestart)
 		delete player;
 	}
 	{
-		CPlayer* player = startPlayer(path, false);
+		CPlayer* player = hxtest::startPlayer(path, false);
 		IHXVariable* counter = player->getVariable("counter", true);
 		EXPECT_EQ(counter->getValueAsInt(), 0);
 		player->storeOrLoadVariable(counter, true);
@@ -250,14 +204,14 @@ TEST(PlayerStore, StoredVariableSurvivesARestart)
 TEST(PlayerScriptFile, UnreadableScriptFileIsReportedAndReadableOneReplacesTheScript)
 {
 	hxtest::TempFolder folder;
-	const std::string path = publishTwoScenes(folder);
-	CPlayer* player = startPlayer(path, true, "/nonexistent/start.js");
+	const std::string path = hxtest::publishTwoScenes(folder);
+	CPlayer* player = hxtest::startPlayer(path, true, "/nonexistent/start.js");
 	gui::IGUIListBox* box = player->getDebugConsole()->getListBox();
 	EXPECT_STREQ(box->getListItem(box->getItemCount() - 1), L"Warning: could not open script file /nonexistent/start.js");
 	delete player;
 	const std::string script = folder.file("start.js");
 	hxtest::writeWholeFile(script, { 'x', '=', '1', ';' });
-	player = startPlayer(path, false, script.c_str());
+	player = hxtest::startPlayer(path, false, script.c_str());
 	EXPECT_STREQ(player->getDocument()->getScriptText().c_str(), "x=1;");
 	EXPECT_EQ(player->getDebugConsole(), nullptr);
 	delete player;

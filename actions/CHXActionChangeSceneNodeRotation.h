@@ -1,0 +1,39 @@
+#ifndef HX_C_HX_ACTION_CHANGE_SCENE_NODE_ROTATION_H
+#define HX_C_HX_ACTION_CHANGE_SCENE_NODE_ROTATION_H
+
+#include "actions/IHXAction.h"
+#include "actions/SHXNodeReference.h"
+
+#include <vector3d.h>
+
+//! Sets a node's rotation, or turns it by a rotation; at once or over a time.
+class CHXActionChangeSceneNodeRotation : public IHXAction
+{
+public:
+	enum E_MODE
+	{
+		EM_SET_ABSOLUTE = 0,
+		EM_ROTATE_BY = 1
+	};
+
+	CHXActionChangeSceneNodeRotation() : Mode(EM_SET_ABSOLUTE), Animated(0), TimeMs(1000) {}
+
+	virtual irr::s32 getType() const;
+	virtual IHXAction* clone() const;
+	virtual void execute(irr::scene::ISceneNode* currentNode, irr::scene::ISceneManager* sceneManager);
+	virtual void serializeAttributes(irr::io::IAttributes* out, irr::scene::ISceneManager* sceneManager) const;
+	virtual void deserializeAttributes(irr::io::IAttributes* in, irr::scene::ISceneManager* sceneManager);
+	virtual void replaceSceneNodeId(irr::s32 oldId, irr::s32 newId) { Target.replaceSceneNodeId(oldId, newId); }
+	virtual void writeBinary(CVeskSerializer* writer);
+	virtual void readBinary(CVeskDeserializer* reader);
+
+	irr::s32 Mode;
+	SHXNodeReference Target;
+	//! Degrees.
+	irr::core::vector3df Rotation;
+	//! Bit 0: rotate over TimeMs.
+	irr::s32 Animated;
+	irr::s32 TimeMs;
+};
+
+#endif

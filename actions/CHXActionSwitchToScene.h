@@ -1,0 +1,24 @@
+#ifndef HX_C_HX_ACTION_SWITCH_TO_SCENE_H
+#define HX_C_HX_ACTION_SWITCH_TO_SCENE_H
+
+#include "actions/IHXAction.h"
+
+#include <irrString.h>
+
+//! Makes the scene of that name current; the player reports names it does not know.
+class CHXActionSwitchToScene : public IHXAction
+{
+public:
+	virtual irr::s32 getType() const;
+	virtual IHXAction* clone() const;
+	virtual void execute(irr::scene::ISceneNode* currentNode, irr::scene::ISceneManager* sceneManager);
+	virtual void serializeAttributes(irr::io::IAttributes* out, irr::scene::ISceneManager* sceneManager) const;
+	virtual void deserializeAttributes(irr::io::IAttributes* in, irr::scene::ISceneManager* sceneManager);
+	virtual void replaceSceneNodeId(irr::s32 oldId, irr::s32 newId) {}
+	virtual void writeBinary(CVeskSerializer* writer);
+	virtual void readBinary(CVeskDeserializer* reader);
+
+	irr::core::stringc SceneName;
+};
+
+#endif

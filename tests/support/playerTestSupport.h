@@ -1,0 +1,22 @@
+#ifndef HX_PLAYER_TEST_SUPPORT_H
+#define HX_PLAYER_TEST_SUPPORT_H
+
+#include <string>
+
+class CPlayer;
+
+namespace hxtest
+{
+
+class TempFolder;
+
+//! A published executable in folder with two camera-less 3D scenes "Hall" (the start scene) and
+//! "Yard", titled "Control Test", that asks for the null driver. Answers its path.
+std::string publishTwoScenes(const TempFolder& folder);
+
+//! A player over the published executable at path.
+CPlayer* startPlayer(const std::string& path, bool debug, const char* scriptPath = 0);
+
+} // end namespace hxtest
+
+#endif
