@@ -48,10 +48,7 @@ CPlayer* CPlayer::getInstance()
 
 CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char* scriptPath,
 	const core::dimension2di* windowSize)
-	: Device(0), ExecutableFile(0), LoadingImage(0), Services(0), Console(0), Document(0), CurrentScene(0),
-	  CurrentSceneManager(0), CurrentWorldSelector(0), PendingCamera(0), CurrentScriptBehaviour(0),
-	  ScriptCurrentNode(0), FramesDrawn(0), Debug(debug),
-	  CloseOnEscape(false), InFrameEventCall(false)
+	: Debug(debug)
 {
 	// This player has no head-mounted display mode.
 	(void)headMountedDisplay;
@@ -64,9 +61,7 @@ CPlayer::CPlayer(bool debug, bool windowed, bool headMountedDisplay, const char*
 
 CPlayer::CPlayer(io::IReadFile* executable, bool debug, bool windowed, const char* scriptPath,
 	const core::dimension2di* windowSize)
-	: Device(0), ExecutableFile(0), LoadingImage(0), Services(0), Console(0), Document(0), CurrentScene(0),
-	  CurrentSceneManager(0), CurrentWorldSelector(0), PendingCamera(0), CurrentScriptBehaviour(0),
-	  ScriptCurrentNode(0), FramesDrawn(0), Debug(debug), CloseOnEscape(false), InFrameEventCall(false)
+	: Debug(debug)
 {
 	construct(executable, windowed, scriptPath, windowSize);
 }

@@ -107,27 +107,27 @@ private:
 		irr::scene::ITriangleSelector* worldSelector;
 	};
 
-	irr::IrrlichtDevice* Device;
+	irr::IrrlichtDevice* Device = 0;
 	SPublishedTrailer Trailer;
-	irr::io::IReadFile* ExecutableFile;
-	irr::video::ITexture* LoadingImage;
-	CEdrixServices* Services;
-	CDebugConsole* Console;
-	CVeskDocument* Document;
-	CVeskScene* CurrentScene;
-	irr::scene::ISceneManager* CurrentSceneManager;
-	irr::scene::ITriangleSelector* CurrentWorldSelector;
+	irr::io::IReadFile* ExecutableFile = 0;
+	irr::video::ITexture* LoadingImage = 0;
+	CEdrixServices* Services = 0;
+	CDebugConsole* Console = 0;
+	CVeskDocument* Document = 0;
+	CVeskScene* CurrentScene = 0;
+	irr::scene::ISceneManager* CurrentSceneManager = 0;
+	irr::scene::ITriangleSelector* CurrentWorldSelector = 0;
 	irr::core::array<SInitializedSceneData> InitializedScenes;
 	//! Grabbed while pending, so a camera deleted meanwhile cannot dangle.
-	irr::scene::ISceneNode* PendingCamera;
-	irr::scene::ISceneNodeAnimator* CurrentScriptBehaviour;
-	irr::scene::ISceneNode* ScriptCurrentNode;
+	irr::scene::ISceneNode* PendingCamera = 0;
+	irr::scene::ISceneNodeAnimator* CurrentScriptBehaviour = 0;
+	irr::scene::ISceneNode* ScriptCurrentNode = 0;
 	CHXVariableTable Variables;
 	irr::core::stringw LastCaption;
-	irr::u32 FramesDrawn;
-	bool Debug;
-	bool CloseOnEscape;
-	bool InFrameEventCall;
+	irr::u32 FramesDrawn = 0;
+	bool Debug = false;
+	bool CloseOnEscape = false;
+	bool InFrameEventCall = false;
 };
 
 #endif
