@@ -26,6 +26,7 @@ const SCreatableType CREATABLE_TYPES[] = {
 	{ VESK_NODE_DUMMY_TRANSFORMATION, "fdyt" },
 	{ VESK_NODE_BILLBOARD, "fbll" },
 	{ VESK_NODE_SKY_BOX, "fsky" },
+	{ VESK_NODE_2D_OVERLAY, "f2do" },
 };
 
 const u32 CREATABLE_TYPE_COUNT = sizeof(CREATABLE_TYPES) / sizeof(CREATABLE_TYPES[0]);

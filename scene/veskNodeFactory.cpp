@@ -1,11 +1,16 @@
 #include "scene/veskNodeFactory.h"
 #include "document/veskTypeCodes.h"
+#include "document/CVeskDeserializer.h"
+#include "scene/CVesk2DOverlayNode.h"
 #include "scene/CVeskBillboardSceneNode.h"
 #include "scene/CVeskCameraSceneNode.h"
 #include "scene/CVeskDummyTransformationSceneNode.h"
 #include "scene/CVeskLightSceneNode.h"
 #include "scene/CVeskMeshSceneNode.h"
 #include "scene/CVeskSkyBoxSceneNode.h"
+
+#include <ISceneManager.h>
+#include <IrrlichtDevice.h>
 
 using namespace irr;
 
@@ -25,5 +30,12 @@ scene::ISceneNode* createVeskSceneNode(u32 typeCode, scene::ISceneNode* parent, 
 		return new CVeskBillboardSceneNode(0, sceneManager, id, position);
 	if (typeCode == VESK_NODE_SKY_BOX)
 		return new CVeskSkyBoxSceneNode(0, sceneManager, id, position);
+	if (typeCode == VESK_NODE_2D_OVERLAY)
+	{
+		// Only a reader's device knows the cursor; an overlay made without one never hovers.
+		IrrlichtDevice* device = reader ? reader->getDevice() : 0;
+		return new CVesk2DOverlayNode(0, sceneManager, id, sceneManager ? sceneManager->getGUIEnvironment() : 0,
+			device ? device->getCursorControl() : 0);
+	}
 	return 0;
 }
