@@ -3,6 +3,7 @@
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskDocument.h"
 #include "document/CVeskSerializer.h"
+#include "document/veskImageCheck.h"
 #include "document/veskMeshRecords.h"
 #include "player/CVeskWarningAndErrorReceiver.h"
 
@@ -36,7 +37,10 @@ void installTexture(CVeskDeserializer* reader, const SVeskEmbeddedFile& entry, u
 	io::IReadFile* bytes = io::createLimitReadFile(name, reader->getFile(), reader->getPosition(), long(size));
 	if (!bytes)
 		return;
-	driver->getTexture(bytes);
+	if (isAcceptableEmbeddedImage(bytes))
+		driver->getTexture(bytes);
+	else
+		reader->getDevice()->getLogger()->log("Embedded texture is not an image this player decodes:", entry.Name.c_str(), ELL_WARNING);
 	bytes->drop();
 }
 
