@@ -1,8 +1,11 @@
 #include "actions/CHXActionRestartBehaviors.h"
 
+#include "behaviours/veskBehaviours.h"
 #include "document/CVeskDeserializer.h"
 #include "document/CVeskSerializer.h"
 #include "document/veskTypeCodes.h"
+
+#include <ISceneNode.h>
 
 using namespace irr;
 
@@ -16,6 +19,18 @@ IHXAction* CHXActionRestartBehaviors::clone() const
 	CHXActionRestartBehaviors* copy = new CHXActionRestartBehaviors();
 	copy->Target = Target;
 	return copy;
+}
+
+void CHXActionRestartBehaviors::execute(scene::ISceneNode* currentNode, scene::ISceneManager* sceneManager)
+{
+	if (!currentNode || !sceneManager)
+		return;
+	scene::ISceneNode* target = Target.resolve(currentNode, sceneManager);
+	if (!target)
+		return;
+	const scene::ISceneNodeAnimatorList& behaviours = target->getAnimators();
+	for (scene::ISceneNodeAnimatorList::ConstIterator it = behaviours.begin(); it != behaviours.end(); ++it)
+		restartAnimator(*it);
 }
 
 void CHXActionRestartBehaviors::serializeAttributes(io::IAttributes* out, scene::ISceneManager* sceneManager) const

@@ -1,6 +1,12 @@
 #include "behaviours/veskBehaviourFactory.h"
 #include "behaviours/CVeskAnimatorCameraFPS.h"
 #include "behaviours/CVeskAnimatorCameraModelViewer.h"
+#include "behaviours/CVeskAnimatorOnClick.h"
+#include "behaviours/CVeskAnimatorOnCollide.h"
+#include "behaviours/CVeskAnimatorOnFirstFrame.h"
+#include "behaviours/CVeskAnimatorOnKeyPress.h"
+#include "behaviours/CVeskAnimatorOnMouseMove.h"
+#include "behaviours/CVeskAnimatorTimer.h"
 #include "document/veskTypeCodes.h"
 
 using namespace irr;
@@ -29,6 +35,18 @@ scene::ISceneNodeAnimator* createBehaviour(s32 typeId, scene::ISceneManager* sce
 		return made(new scene::CVeskAnimatorCameraFPS(sceneManager, cursorControl), outSerialization);
 	case EVBT_CAMERA_MODEL_VIEWER:
 		return made(new scene::CVeskAnimatorCameraModelViewer(sceneManager, cursorControl), outSerialization);
+	case EVBT_ON_CLICK:
+		return made(new scene::CVeskAnimatorOnClick(sceneManager), outSerialization);
+	case EVBT_ON_COLLIDE:
+		return made(new scene::CVeskAnimatorOnCollide(sceneManager), outSerialization);
+	case EVBT_ON_MOUSE_MOVE:
+		return made(new scene::CVeskAnimatorOnMouseMove(sceneManager, cursorControl), outSerialization);
+	case EVBT_TIMER:
+		return made(new scene::CVeskAnimatorTimer(sceneManager), outSerialization);
+	case EVBT_ON_KEY_PRESS:
+		return made(new scene::CVeskAnimatorOnKeyPress(sceneManager), outSerialization);
+	case EVBT_ON_FIRST_FRAME:
+		return made(new scene::CVeskAnimatorOnFirstFrame(sceneManager), outSerialization);
 	default:
 		// The other behaviour classes do not exist in this player yet; their records are
 		// skipped like those of unknown ids.

@@ -22,7 +22,8 @@ void addCourtyardScene(CVeskDocument* document, const SDemoSharedTextures& share
 	ground->drop();
 
 	scene::SMesh* pillar = createBoxMesh(core::vector3df(1.5f, 6.f, 1.5f), 3.f);
-	setMeshTexture(pillar, embedTexture(document, "#courtyard-brick.png", createBrickImage(driver)));
+	video::ITexture* brick = embedTexture(document, "#courtyard-brick.png", createBrickImage(driver));
+	setMeshTexture(pillar, brick);
 	for (s32 i = 0; i < 5; ++i)
 		addMeshNode(sceneManager, 10 + i, "pillar", pillar, core::vector3df(-20.f + 10.f * i, 0, 14));
 	pillar->drop();
@@ -34,7 +35,6 @@ void addCourtyardScene(CVeskDocument* document, const SDemoSharedTextures& share
 	for (s32 i = 0; i < 3; ++i)
 		addMeshNode(sceneManager, 20 + i, "crate", crate, crates[i], 25.f * i);
 	addMeshNode(sceneManager, 23, "crate", crate, core::vector3df(-9.f, 4.f, 1.5f), 10.f);
-	crate->drop();
 	embedSwayingBox(document, "#courtyard-swaying-box.b3d", crateTexture);
 
 	addSkyBox(sceneManager, 30, shared.Sky);
@@ -46,6 +46,8 @@ void addCourtyardScene(CVeskDocument* document, const SDemoSharedTextures& share
 	post->drop();
 	addPointLight(sceneManager, 41, lamp, video::SColorf(0.16f, 0.13f, 0.08f, 1.f), 10.f);
 	addGlow(sceneManager, 42, lamp, 4.f, shared.Glow);
+	addCourtyardInteractions(document, scene, shared, brick, crate);
+	crate->drop();
 	// Arrow keys or W, S, A, D walk, the mouse looks.
 	scene::ICameraSceneNode* camera = addActiveCamera(scene, 50, core::vector3df(6, 11, -30), core::vector3df(-2, 3, 6));
 	scene::CVeskAnimatorCameraFPS* walking = new scene::CVeskAnimatorCameraFPS(0, 0);

@@ -1,4 +1,5 @@
 #include "demoMeshes.h"
+#include "demoActions.h"
 #include "behaviours/CVeskAnimatorCameraModelViewer.h"
 #include "demoNodes.h"
 #include "demoScenes.h"
@@ -37,6 +38,8 @@ void addGalleryScene(CVeskDocument* document, const SDemoSharedTextures& shared)
 	setMeshTexture(plinth, embedTexture(document, "#gallery-plinth.png",
 		createCheckerImage(driver, video::SColor(255, 120, 40, 40), video::SColor(255, 170, 70, 60), 4)));
 	addMeshNode(sceneManager, 20, "plinth", plinth, core::vector3df(0, 0, 0), 45.f);
+	// A click on the plinth leads back to the courtyard.
+	addClickTrigger(sceneManager->getSceneNodeFromId(20), makeList({ makeSwitchAction("Courtyard") }));
 	plinth->drop();
 
 	addSkyBox(sceneManager, 30, shared.Sky);

@@ -34,15 +34,20 @@ bool CVeskSceneManagerExtension::postEventFromUser(const SEvent& event)
 	if (camera && camera->OnEvent(event))
 		return true;
 	// A behaviour may register or unregister behaviours (itself included) while it takes the
-	// event: the length is read again each step and the one called is kept alive.
-	for (u32 i = 0; i < EventBehaviours.size(); ++i)
+	// event: the length is read again each step and the one called is kept alive. When it
+	// took itself or an earlier one out, the next behaviour has moved into its place.
+	u32 i = 0;
+	while (i < EventBehaviours.size())
 	{
 		scene::ISceneNodeAnimator* behaviour = EventBehaviours[i];
 		behaviour->grab();
 		const bool consumed = behaviour->OnEvent(event);
+		const bool stillInPlace = i < EventBehaviours.size() && EventBehaviours[i] == behaviour;
 		behaviour->drop();
 		if (consumed)
 			return true;
+		if (stillInPlace)
+			++i;
 	}
 	return false;
 }

@@ -96,3 +96,18 @@ TEST(PlayerWindow, DemoCameraWalksForwardWhileTheUpKeyIsHeld)
 	// Nothing in the courtyard moves by itself: a changed picture is the camera walking.
 	EXPECT_GT(differingPixels(prefix + ".png", prefix + "-after.png"), 1000);
 }
+
+TEST(PlayerWindow, DemoClickOnTheGlowingPedestalOpensTheGallery)
+{
+	hxtest::TempFolder folder;
+	const std::string prefix = folder.file("click");
+	// The pedestal stands where the start camera looks: the middle of the 1024 x 640 window,
+	// where the walking camera keeps the cursor.
+	const std::string command = "PLAYER_INPUT='mousemove --window WINDOW 512 320; click 1' " + std::string(HX_SOURCE_DIR)
+		+ "/tests/support/playerWindow.sh " + hxtest::builtProgram("helixpane-demo") + " " + prefix + " focus -debug -windowed";
+	ASSERT_EQ(hxtest::runCommand(command), 0);
+	// Another scene fills the window: most pixels change, and the gallery's checkered floor
+	// and marble hold other colours than the courtyard's stone and brick.
+	EXPECT_GT(differingPixels(prefix + ".png", prefix + "-after.png"), 1024 * 640 / 2);
+	EXPECT_GT(colourCount(prefix + "-after.png"), 1000);
+}

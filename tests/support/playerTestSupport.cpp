@@ -23,7 +23,7 @@ CPlayer* startPlayer(const std::string& path, bool debug, const char* scriptPath
 	return player;
 }
 
-std::string publishTwoScenes(const TempFolder& folder)
+std::string publishTwoScenes(const TempFolder& folder, const std::function<void(CVesk3DScene*)>& furnishHall)
 {
 	IrrlichtDevice* device = createNullDevice();
 	CVeskDocument* document = new CVeskDocument(device);
@@ -36,6 +36,8 @@ std::string publishTwoScenes(const TempFolder& folder)
 		scene->setSceneManager(manager);
 		manager->drop();
 		scene->setDefaultCamera(core::vector3df(1, 2, 3), core::vector3df(0, 0, 50));
+		if (furnishHall && document->getSceneCount() == 0)
+			furnishHall(scene);
 		document->addScene(scene);
 		scene->drop();
 	}

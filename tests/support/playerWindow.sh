@@ -6,7 +6,8 @@
 # a virtual display has no window manager to give it focus.
 # PLAYER_WAIT sets the seconds between focusing and the first screenshot (default 2).
 # With PLAYER_INPUT set (xdotool commands, ";"-separated, e.g. "keydown Up; sleep 1; keyup Up")
-# the commands are then sent to the window and OUTPUT_PREFIX-after.png shows the result.
+# the commands are then sent to the window and OUTPUT_PREFIX-after.png shows the result; the
+# word WINDOW in them stands for the window's id ("mousemove --window WINDOW 10 20").
 set -u
 executable="$1"; prefix="$2"; focus="$3"; shift 3
 "$executable" "$@" >/dev/null 2>&1 &
@@ -33,6 +34,7 @@ if [ -n "${PLAYER_INPUT:-}" ]; then
   IFS=';' read -ra commands <<< "$PLAYER_INPUT"
   for command in "${commands[@]}"; do
     read -ra words <<< "$command"
+    words=("${words[@]/#WINDOW/$window}")
     if [ "${words[0]}" = sleep ]; then sleep "${words[1]}"; else xdotool "${words[@]}"; fi
   done
   sleep 1

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace irr;
 
 namespace
@@ -137,13 +139,15 @@ TEST_F(BehaviourFramework, UnknownAndNotYetBuiltTypesAreSkippedAndTheRestKeepThe
 	EXPECT_FLOAT_EQ(dynamic_cast<scene::CVeskAnimatorCameraFPS*>(*node->getAnimators().getLast())->getMoveSpeed(), 0.25f);
 }
 
-TEST_F(BehaviourFramework, FactoryMakesTheCameraClassesAndNothingForOtherIds)
+TEST_F(BehaviourFramework, FactoryMakesTheBuiltClassesAndNothingForOtherIds)
 {
 	for (s32 type = EVBT_FIRST - 1; type <= EVBT_LAST + 1; ++type)
 	{
 		IVeskSerializationSupport* payload = reinterpret_cast<IVeskSerializationSupport*>(1);
 		scene::ISceneNodeAnimator* behaviour = createBehaviour(type, SceneManager, 0, &payload);
-		const bool built = type == EVBT_CAMERA_FPS || type == EVBT_CAMERA_MODEL_VIEWER;
+		const std::vector<s32> builtTypes = { EVBT_CAMERA_FPS, EVBT_CAMERA_MODEL_VIEWER, EVBT_ON_CLICK, EVBT_ON_COLLIDE,
+			EVBT_ON_MOUSE_MOVE, EVBT_TIMER, EVBT_ON_KEY_PRESS, EVBT_ON_FIRST_FRAME };
+		const bool built = std::find(builtTypes.begin(), builtTypes.end(), type) != builtTypes.end();
 		EXPECT_EQ(behaviour != nullptr, built) << type;
 		EXPECT_EQ(payload != nullptr, built) << type;
 		if (!behaviour)
