@@ -66,9 +66,15 @@ void addCourtyardInteractions(CVeskDocument* document, CVesk3DScene* scene, cons
 		addHoverTrigger(sceneManager->getSceneNodeFromId(id), makeList({ makeTextureAction(-1, lit) }),
 			makeList({ makeTextureAction(-1, brick) }));
 
+	// The counter is kept across runs and shown in a panel.
+	const char* counterText = "Kept across runs: $clicks$ crate clicks, $visits$ gallery visits";
+	addTextPanel(sceneManager, document->getDevice(), 70, "counters", core::recti(12, 12, 392, 40), counterText);
+	addTextPanel(sceneManager, document->getDevice(), 71, "hint", core::recti(12, 48, 392, 76),
+		"Walk with the arrow keys, look with the mouse");
 	addClickTrigger(sceneManager->getSceneNodeFromId(23),
-		makeList({ makeAddAction("clicks", "1"), makeStoreAction("clicks", false) }));
-	addFirstFrameTrigger(sceneManager->getSceneNodeFromId(1), makeList({ makeStoreAction("clicks", true) }));
+		makeList({ makeAddAction("clicks", "1"), makeStoreAction("clicks", false), makeOverlayTextAction(70, counterText) }));
+	addFirstFrameTrigger(sceneManager->getSceneNodeFromId(1),
+		makeList({ makeStoreAction("clicks", true), makeStoreAction("visits", true), makeOverlayTextAction(70, counterText) }));
 
 	addKeyTrigger(sceneManager->getSceneNodeFromId(24), KEY_KEY_C, makeList({ makeScatteredCopyAction() }));
 	addSwingingCrate(sceneManager, crate);
@@ -80,5 +86,6 @@ void addCourtyardInteractions(CVeskDocument* document, CVesk3DScene* scene, cons
 	pedestal->drop();
 	scene::ISceneNode* pedestalNode = sceneManager->getSceneNodeFromId(62);
 	pedestalNode->getMaterial(0).EmissiveColor.set(255, 255, 220, 160);
-	addClickTrigger(pedestalNode, makeList({ makeSwitchAction("Gallery") }));
+	addClickTrigger(pedestalNode, makeList({ makeAddAction("visits", "1"), makeStoreAction("visits", false),
+		makeOverlayTextAction(70, counterText), makeSwitchAction("Gallery") }));
 }

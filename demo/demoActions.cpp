@@ -1,5 +1,6 @@
 #include "demoActions.h"
 
+#include "actions/CHXActionSetOverlayText.h"
 #include "actions/CHXActionChangeSceneNodeRotation.h"
 #include "actions/CHXActionChangeSceneNodeTexture.h"
 #include "actions/CHXActionCloneSceneNode.h"
@@ -45,6 +46,14 @@ IHXAction* makeHideAction(s32 nodeId)
 	CHXActionMakeSceneNodeInvisible* action = new CHXActionMakeSceneNodeInvisible();
 	action->Mode = 0;
 	target(action->Target, nodeId);
+	return action;
+}
+
+IHXAction* makeOverlayTextAction(s32 nodeId, const char* text)
+{
+	CHXActionSetOverlayText* action = new CHXActionSetOverlayText();
+	target(action->Target, nodeId);
+	action->Text = text;
 	return action;
 }
 

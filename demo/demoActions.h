@@ -17,6 +17,7 @@ IHXAction* makeTurnAction(irr::s32 nodeId, const irr::core::vector3df& degrees);
 IHXAction* makeCloneAction(irr::s32 nodeId);
 IHXAction* makeAddAction(const char* variable, const char* value);
 IHXAction* makeStoreAction(const char* variable, bool load);
+IHXAction* makeOverlayTextAction(irr::s32 nodeId, const char* text);
 
 //! A list holding the actions (their references pass to it). One reference for the caller.
 CHXActionHandler* makeList(std::initializer_list<IHXAction*> actions);

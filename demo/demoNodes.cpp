@@ -2,6 +2,7 @@
 
 #include "render/CVeskSceneManagerExtension.h"
 #include "render/veskSceneManager.h"
+#include "scene/CVesk2DOverlayNode.h"
 #include "scene/CVesk3DScene.h"
 #include "scene/CVeskBillboardSceneNode.h"
 #include "scene/CVeskCameraSceneNode.h"
@@ -31,6 +32,26 @@ void addMeshNode(scene::ISceneManager* sceneManager, s32 id, const char* name, s
 	node->setName(name);
 	node->setOwnMesh(mesh);
 	node->drop();
+}
+
+void addTextPanel(scene::ISceneManager* sceneManager, IrrlichtDevice* device, s32 id, const char* name,
+	const core::recti& area, const char* text)
+{
+	CVesk2DOverlayNode* panel = new CVesk2DOverlayNode(sceneManager->getRootSceneNode(), sceneManager, id,
+		sceneManager->getGUIEnvironment(), device->getCursorControl());
+	panel->setName(name);
+	panel->setPixelRect(area.UpperLeftCorner.X, area.UpperLeftCorner.Y, area.getWidth(), area.getHeight());
+	io::IAttributes* look = device->getFileSystem()->createEmptyAttributes();
+	look->addBool("Draw Background", true);
+	look->addColor("Background Color", video::SColor(0xA0182430));
+	look->addBool("Draw Text", true);
+	look->addString("Text", text);
+	look->addEnum("Alignment", "center", 0);
+	look->addColor("TextColor", video::SColor(0xFFFFF0D0));
+	look->addBool("OnHover Animate", false);
+	panel->deserializeAttributes(look);
+	look->drop();
+	panel->drop();
 }
 
 scene::ICameraSceneNode* addActiveCamera(CVesk3DScene* scene, s32 id, const core::vector3df& position, const core::vector3df& target)

@@ -11,6 +11,10 @@ CVesk3DScene* createDemoScene(irr::IrrlichtDevice* device, const char* name, irr
 	const irr::video::SColorf& ambientLight);
 void addMeshNode(irr::scene::ISceneManager* sceneManager, irr::s32 id, const char* name, irr::scene::SMesh* mesh,
 	const irr::core::vector3df& position, irr::f32 yRotation = 0.f);
+//! A panel of text laid over the scene, in window pixels.
+void addTextPanel(irr::scene::ISceneManager* sceneManager, irr::IrrlichtDevice* device, irr::s32 id, const char* name,
+	const irr::core::recti& area, const char* text);
+
 irr::scene::ICameraSceneNode* addActiveCamera(CVesk3DScene* scene, irr::s32 id, const irr::core::vector3df& position,
 	const irr::core::vector3df& target);
 void addPointLight(irr::scene::ISceneManager* sceneManager, irr::s32 id, const irr::core::vector3df& position,

@@ -111,3 +111,23 @@ TEST(PlayerWindow, DemoClickOnTheGlowingPedestalOpensTheGallery)
 	EXPECT_GT(differingPixels(prefix + ".png", prefix + "-after.png"), 1024 * 640 / 2);
 	EXPECT_GT(colourCount(prefix + "-after.png"), 1000);
 }
+
+TEST(PlayerWindow, DemoCounterSurvivesARestartOfThePlayer)
+{
+	hxtest::TempFolder folder;
+	const std::string run = "XDG_DATA_HOME='" + folder.path() + "' " + std::string(HX_SOURCE_DIR)
+		+ "/tests/support/playerWindow.sh " + hxtest::builtProgram("helixpane-demo") + " ";
+	// A first run with nothing stored, a second that clicks the pedestal (a gallery visit is
+	// counted and stored), a third, new process that loads the count into the panel.
+	ASSERT_EQ(hxtest::runCommand(run + folder.file("fresh") + " focus -debug -windowed"), 0);
+	ASSERT_EQ(hxtest::runCommand("PLAYER_INPUT='mousemove --window WINDOW 512 320; click 1' " + run
+		+ folder.file("visit") + " focus -debug -windowed"), 0);
+	ASSERT_EQ(hxtest::runCommand(run + folder.file("again") + " focus -debug -windowed"), 0);
+
+	EXPECT_EQ(commandOutput("base64 -d '" + folder.path() + "/Helixpane/.Helixpane_Demo'"), "visits=1\n");
+	const std::string crop = " -crop 380x28+12+12 +repage ";
+	hxtest::runCommand("convert '" + folder.file("fresh.png") + "'" + crop + "'" + folder.file("fresh-panel.png") + "'");
+	hxtest::runCommand("convert '" + folder.file("again.png") + "'" + crop + "'" + folder.file("again-panel.png") + "'");
+	EXPECT_GT(differingPixels(folder.file("fresh-panel.png"), folder.file("again-panel.png")), 0)
+		<< "the panel shows the loaded count";
+}
