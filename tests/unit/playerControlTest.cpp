@@ -216,3 +216,33 @@ TEST(PlayerScriptFile, UnreadableScriptFileIsReportedAndReadableOneReplacesTheSc
 	EXPECT_EQ(player->getDebugConsole(), nullptr);
 	delete player;
 }
+
+TEST_F(PlayerControl, SwitchingToAnotherDocumentFileKeepsTheVariables)
+{
+	IHXVariable* kept = Player->getVariable("kept", true);
+	kept->setValueAsInt(3);
+	kept->drop();
+	Player->getCurrentSceneManager()->addEmptySceneNode()->setName("marker of the first document");
+
+	Player->switchToDocumentFile("/nonexistent/other.vesk");
+	EXPECT_NE(Player->getCurrentSceneManager()->getSceneNodeFromName("marker of the first document"), nullptr);
+
+	// The published executable's document, as a file of its own.
+	const std::vector<u8> executable = hxtest::readWholeFile(Path);
+	SPublishedTrailer trailer;
+	trailer.fromBytes(executable.data() + executable.size() - SPublishedTrailer::BYTE_SIZE);
+	const std::string other = Folder.file("other.vesk");
+	hxtest::writeWholeFile(other, std::vector<u8>(executable.begin() + trailer.documentOffset,
+		executable.begin() + trailer.documentOffset + trailer.documentSize));
+
+	Player->switchToDocumentFile(other.c_str());
+	ASSERT_NE(Player->getDocument(), nullptr);
+	EXPECT_EQ(Player->getCurrentSceneManager()->getSceneNodeFromName("marker of the first document"), nullptr);
+	EXPECT_EQ(getEdrixServices()->getDocument(), Player->getDocument());
+	EXPECT_EQ(Player->getCurrentSceneManager(), Player->getDocument()->getScene(0)->getSceneManager());
+	ASSERT_NE(Player->getCurrentSceneManager()->getActiveCamera(), nullptr);
+	IHXVariable* still = Player->getVariable("kept", false);
+	ASSERT_NE(still, nullptr);
+	EXPECT_EQ(still->getValueAsInt(), 3);
+	still->drop();
+}
