@@ -19,9 +19,6 @@ namespace
 {
 
 const u32 LONGEST_FRAME_MS = 150;
-//! A press and release farther apart than this many window widths (taken as 600 pixels)
-//! in both directions is a drag, not a click.
-const f32 DRAG_THRESHOLD = 2.f / 600.f;
 const f32 STILL = 0.00001f;
 const u32 DEFAULT_MS_TO_SLOW_DOWN = 250;
 
@@ -44,7 +41,7 @@ CVeskAnimatorCameraFPS::CVeskAnimatorCameraFPS(ISceneManager* sceneManager, gui:
 	const SCamKeyMap* keyMap, u32 keyMapSize, bool noVerticalMovement, f32 rotateSpeed, f32 moveSpeed, f32 jumpSpeed)
 	: CursorControl(cursorControl), MaxVerticalAngle(88.f), MoveSpeed(moveSpeed), RotateSpeed(rotateSpeed),
 	  JumpSpeed(jumpSpeed), LastAnimationTime(0), DisableClippingForChildNodes(true), FirstUpdate(true),
-	  LeftButtonDown(false), NoVerticalMovement(noVerticalMovement), LookOnlyWhenMouseDown(false),
+	  NoVerticalMovement(noVerticalMovement), LookOnlyWhenMouseDown(false),
 	  JumpArmed(false), InvertMouse(false), MsToSlowDown(0), LastMoveTime(0), SceneManager(sceneManager)
 {
 	if (CursorControl)
@@ -128,28 +125,11 @@ bool CVeskAnimatorCameraFPS::OnEvent(const SEvent& event)
 	if (event.EventType != EET_MOUSE_INPUT_EVENT)
 		return false;
 
+	bool consumed = false;
+	if (Mouse.onMouseEvent(event, CursorControl, LookOnlyWhenMouseDown, consumed))
+		return consumed;
 	switch (event.MouseInput.Event)
 	{
-	case EMIE_LMOUSE_PRESSED_DOWN:
-	{
-		if (CursorControl)
-			MouseDownPos = CursorControl->getRelativePosition();
-		PressPos = MouseDownPos;
-		const bool wasDown = LeftButtonDown;
-		LeftButtonDown = true;
-		return !wasDown && LookOnlyWhenMouseDown;
-	}
-	case EMIE_LMOUSE_LEFT_UP:
-	{
-		const bool wasDown = LeftButtonDown;
-		LeftButtonDown = false;
-		return wasDown && LookOnlyWhenMouseDown && fabsf(PressPos.X - CursorPos.X) > DRAG_THRESHOLD
-			&& fabsf(PressPos.Y - CursorPos.Y) > DRAG_THRESHOLD;
-	}
-	case EMIE_MOUSE_MOVED:
-		if (CursorControl)
-			CursorPos = CursorControl->getRelativePosition();
-		return true;
 	default:
 		return false;
 	}
@@ -159,7 +139,7 @@ void CVeskAnimatorCameraFPS::recentreCursor()
 {
 	CursorControl->setPosition(0.5f, 0.5f);
 	CenterCursor = CursorControl->getRelativePosition();
-	CursorPos = CenterCursor;
+	Mouse.CursorPos = CenterCursor;
 }
 
 bool CVeskAnimatorCameraFPS::isPressed(s32 action) const
@@ -208,13 +188,13 @@ void CVeskAnimatorCameraFPS::animateNode(ISceneNode* node, u32 timeMs)
 
 	if (CursorControl)
 	{
-		CursorPos = CursorControl->getRelativePosition();
+		Mouse.CursorPos = CursorControl->getRelativePosition();
 		if (!LookOnlyWhenMouseDown)
 		{
-			if (CursorPos != CenterCursor)
+			if (Mouse.CursorPos != CenterCursor)
 			{
-				rotation.Y -= (0.5f - CursorPos.X) * RotateSpeed;
-				rotation.X -= (0.5f - CursorPos.Y) * RotateSpeed * mouseY;
+				rotation.Y -= (0.5f - Mouse.CursorPos.X) * RotateSpeed;
+				rotation.X -= (0.5f - Mouse.CursorPos.Y) * RotateSpeed * mouseY;
 				if (rotation.X > MaxVerticalAngle * 2 && rotation.X < 360.f - MaxVerticalAngle)
 					rotation.X = 360.f - MaxVerticalAngle;
 				else if (rotation.X > MaxVerticalAngle && rotation.X < 360.f - MaxVerticalAngle)
@@ -222,11 +202,11 @@ void CVeskAnimatorCameraFPS::animateNode(ISceneNode* node, u32 timeMs)
 				recentreCursor();
 			}
 		}
-		else if (LeftButtonDown)
+		else if (Mouse.LeftButtonDown)
 		{
-			rotation.Y -= (MouseDownPos.X - CursorPos.X) * RotateSpeed;
-			rotation.X -= (MouseDownPos.Y - CursorPos.Y) * RotateSpeed * mouseY;
-			MouseDownPos = CursorPos;
+			rotation.Y -= (Mouse.MouseDownPos.X - Mouse.CursorPos.X) * RotateSpeed;
+			rotation.X -= (Mouse.MouseDownPos.Y - Mouse.CursorPos.Y) * RotateSpeed * mouseY;
+			Mouse.MouseDownPos = Mouse.CursorPos;
 		}
 	}
 

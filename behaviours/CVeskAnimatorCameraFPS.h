@@ -1,6 +1,7 @@
 #ifndef HX_C_VESK_ANIMATOR_CAMERA_FPS_H
 #define HX_C_VESK_ANIMATOR_CAMERA_FPS_H
 
+#include "behaviours/SCameraMouseTracking.h"
 #include "behaviours/IVeskAnimationDrawerSupport.h"
 #include "behaviours/IVeskAnimatorAdditions.h"
 #include "document/IVeskSerializationSupport.h"
@@ -102,13 +103,9 @@ private:
 	core::array<SCamKeyMap> KeyMap;
 	core::array<SKeyMap> EngineKeyMap;
 	core::position2df CenterCursor;
-	core::position2df CursorPos;
-	core::position2df MouseDownPos;
-	//! Where the left button went down; decides between a click and a drag.
-	core::position2df PressPos;
+	SCameraMouseTracking Mouse;
 	bool CursorKeys[EKA_COUNT];
 	bool FirstUpdate;
-	bool LeftButtonDown;
 	bool NoVerticalMovement;
 	bool LookOnlyWhenMouseDown;
 	bool JumpArmed;

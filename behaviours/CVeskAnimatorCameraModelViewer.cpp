@@ -17,7 +17,6 @@ namespace scene
 namespace
 {
 
-const f32 DRAG_THRESHOLD = 2.f / 600.f;
 const f32 TINY = 0.000001f;
 //! Marks a height not yet taken; no document places a camera there.
 const f32 HEIGHT_NOT_TAKEN = -66666.f;
@@ -35,7 +34,7 @@ CVeskAnimatorCameraModelViewer::CVeskAnimatorCameraModelViewer(ISceneManager* sc
 	: CursorControl(cursorControl), RotateSpeed(rotateSpeed), Radius(100.f), LastAnimationTime(0),
 	  SlideAfterMovementEnd(true), SlidingSpeed(500.f), AllowZooming(false), MinZoom(20.f), MaxZoom(100.f),
 	  ZoomSpeed(1.6f), NoVerticalMovement(false), ZoomTarget(90.f), FirstUpdate(true), WasInactive(true),
-	  LookOnlyWhenMouseDown(true), LeftButtonDown(false), SlideVelocity(0.f, 0.f), LockedHeight(HEIGHT_NOT_TAKEN),
+	  LookOnlyWhenMouseDown(true), SlideVelocity(0.f, 0.f), LockedHeight(HEIGHT_NOT_TAKEN),
 	  SceneManager(sceneManager)
 {
 	if (CursorControl)
@@ -71,28 +70,11 @@ bool CVeskAnimatorCameraModelViewer::OnEvent(const SEvent& event)
 {
 	if (event.EventType != EET_MOUSE_INPUT_EVENT)
 		return false;
+	bool consumed = false;
+	if (Mouse.onMouseEvent(event, CursorControl, LookOnlyWhenMouseDown, consumed))
+		return consumed;
 	switch (event.MouseInput.Event)
 	{
-	case EMIE_LMOUSE_PRESSED_DOWN:
-	{
-		if (CursorControl)
-			MouseDownPos = CursorControl->getRelativePosition();
-		PressPos = MouseDownPos;
-		const bool wasDown = LeftButtonDown;
-		LeftButtonDown = true;
-		return !wasDown && LookOnlyWhenMouseDown;
-	}
-	case EMIE_LMOUSE_LEFT_UP:
-	{
-		const bool wasDown = LeftButtonDown;
-		LeftButtonDown = false;
-		return wasDown && LookOnlyWhenMouseDown && fabsf(PressPos.X - CursorPos.X) > DRAG_THRESHOLD
-			&& fabsf(PressPos.Y - CursorPos.Y) > DRAG_THRESHOLD;
-	}
-	case EMIE_MOUSE_MOVED:
-		if (CursorControl)
-			CursorPos = CursorControl->getRelativePosition();
-		return true;
 	case EMIE_MOUSE_WHEEL:
 		if (!AllowZooming)
 			return false;
@@ -107,7 +89,7 @@ void CVeskAnimatorCameraModelViewer::recentreCursor()
 {
 	CursorControl->setPosition(0.5f, 0.5f);
 	CenterCursor = CursorControl->getRelativePosition();
-	CursorPos = CenterCursor;
+	Mouse.CursorPos = CenterCursor;
 }
 
 void CVeskAnimatorCameraModelViewer::slide(f32& rotation, f32& velocity, u32 timeDiff)
@@ -165,17 +147,17 @@ void CVeskAnimatorCameraModelViewer::animateNode(ISceneNode* node, u32 timeMs)
 	core::vector2df rot(0.f, 0.f);
 	if (!inactive && CursorControl)
 	{
-		CursorPos = CursorControl->getRelativePosition();
-		if (!LookOnlyWhenMouseDown && CursorPos != CenterCursor)
+		Mouse.CursorPos = CursorControl->getRelativePosition();
+		if (!LookOnlyWhenMouseDown && Mouse.CursorPos != CenterCursor)
 		{
-			rot.set(RotateSpeed * (0.5f - CursorPos.X), RotateSpeed * (0.5f - CursorPos.Y));
+			rot.set(RotateSpeed * (0.5f - Mouse.CursorPos.X), RotateSpeed * (0.5f - Mouse.CursorPos.Y));
 			recentreCursor();
 		}
-		else if (LookOnlyWhenMouseDown && LeftButtonDown)
+		else if (LookOnlyWhenMouseDown && Mouse.LeftButtonDown)
 		{
-			rot.X = RotateSpeed * (MouseDownPos.X - CursorPos.X) * -640.f / 50000.f;
-			rot.Y = RotateSpeed * (MouseDownPos.Y - CursorPos.Y) * -480.f / 50000.f;
-			MouseDownPos = CursorPos;
+			rot.X = RotateSpeed * (Mouse.MouseDownPos.X - Mouse.CursorPos.X) * -640.f / 50000.f;
+			rot.Y = RotateSpeed * (Mouse.MouseDownPos.Y - Mouse.CursorPos.Y) * -480.f / 50000.f;
+			Mouse.MouseDownPos = Mouse.CursorPos;
 		}
 	}
 

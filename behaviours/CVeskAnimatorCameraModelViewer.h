@@ -1,6 +1,7 @@
 #ifndef HX_C_VESK_ANIMATOR_CAMERA_MODEL_VIEWER_H
 #define HX_C_VESK_ANIMATOR_CAMERA_MODEL_VIEWER_H
 
+#include "behaviours/SCameraMouseTracking.h"
 #include "behaviours/IVeskAnimationDrawerSupport.h"
 #include "behaviours/IVeskAnimatorAdditions.h"
 #include "document/IVeskSerializationSupport.h"
@@ -72,10 +73,7 @@ private:
 	f32 Radius;
 	u32 LastAnimationTime;
 	core::position2df CenterCursor;
-	core::position2df CursorPos;
-	core::position2df MouseDownPos;
-	//! Where the left button went down; decides between a click and a drag.
-	core::position2df PressPos;
+	SCameraMouseTracking Mouse;
 	bool SlideAfterMovementEnd;
 	f32 SlidingSpeed;
 	bool AllowZooming;
@@ -87,7 +85,6 @@ private:
 	bool FirstUpdate;
 	bool WasInactive;
 	bool LookOnlyWhenMouseDown;
-	bool LeftButtonDown;
 	core::vector2df SlideVelocity;
 	f32 LockedHeight;
 	ISceneManager* SceneManager;
