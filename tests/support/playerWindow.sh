@@ -8,11 +8,18 @@
 # With PLAYER_INPUT set (xdotool commands, ";"-separated, e.g. "keydown Up; sleep 1; keyup Up")
 # the commands are then sent to the window and OUTPUT_PREFIX-after.png shows the result; the
 # word WINDOW in them stands for the window's id ("mousemove --window WINDOW 10 20").
+# Variables the player stores go to XDG_DATA_HOME when it is set, else to a folder of this run
+# alone, never to the user's own data.
 set -u
 executable="$1"; prefix="$2"; focus="$3"; shift 3
+own_data=""
+if [ -z "${XDG_DATA_HOME:-}" ]; then
+  own_data="$(mktemp -d /tmp/helixpane-data-XXXXXX)"
+  export XDG_DATA_HOME="$own_data"
+fi
 "$executable" "$@" >/dev/null 2>&1 &
 pid=$!
-trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null' EXIT
+trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; [ -n "$own_data" ] && rm -rf "$own_data"' EXIT
 window=""
 for _ in $(seq 1 100); do
   window="$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | tail -1)"
