@@ -2,6 +2,7 @@
 
 #include "actions/base64.h"
 #include "platform/applicationSupportFolder.h"
+#include "platform/wholeFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -20,19 +21,6 @@ const char VENDOR_FOLDER[] = "Helixpane";
 bool isKeyCharacter(char c)
 {
 	return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.';
-}
-
-bool readWholeFile(const std::string& path, std::string& text)
-{
-	FILE* file = fopen(path.c_str(), "rb");
-	if (!file)
-		return false;
-	char buffer[4096];
-	size_t got;
-	while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0)
-		text.append(buffer, got);
-	fclose(file);
-	return true;
 }
 
 bool writeAll(int descriptor, const std::string& text)
@@ -120,7 +108,7 @@ void CHXPersistentVariableStore::open()
 	Entries.clear();
 	Changed = false;
 	std::string stored;
-	if (FilePath.empty() || !readWholeFile(FilePath, stored))
+	if (FilePath.empty() || !hx::platform::readWholeFile(FilePath.c_str(), stored))
 		return;
 	bool damaged = false;
 	Entries = decode(stored, &damaged);

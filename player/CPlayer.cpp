@@ -5,6 +5,7 @@
 #include "document/CVeskDocument.h"
 #include "document/publishedExecutable.h"
 #include "platform/ownExecutablePath.h"
+#include "platform/wholeFile.h"
 #include "player/CDebugConsole.h"
 #include "player/CEdrixServices.h"
 #include "player/CFrameLimiter.h"
@@ -26,8 +27,6 @@
 #include <ITimer.h>
 #include <IVideoDriver.h>
 #include <Keycodes.h>
-
-#include <cstdio>
 
 using namespace irr;
 
@@ -186,20 +185,14 @@ CVeskWarningAndErrorReceiver* CPlayer::loadDocument(io::IReadFile* file)
 
 void CPlayer::replaceScriptText(const char* scriptPath)
 {
-	FILE* file = fopen(scriptPath, "rb");
-	if (!file)
+	std::string text;
+	if (!hx::platform::readWholeFile(scriptPath, text))
 	{
 		addConsoleLine((core::stringw(L"Warning: could not open script file ") + core::stringw(scriptPath)).c_str(), false);
 		return;
 	}
-	core::stringc text;
-	char buffer[4096];
-	size_t got;
-	while ((got = fread(buffer, 1, sizeof(buffer), file)) > 0)
-		text += core::stringc(buffer, u32(got));
-	fclose(file);
-	if (text.size() > 0)
-		Document->setScriptText(text);
+	if (!text.empty())
+		Document->setScriptText(core::stringc(text.c_str(), u32(text.size())));
 }
 
 void CPlayer::addConsoleLine(const wchar_t* text, bool allowRepeat)

@@ -26,18 +26,6 @@ using namespace irr;
 namespace
 {
 
-//! Whether node hangs below the root of sceneManager.
-bool isInTreeOf(scene::ISceneNode* node, scene::ISceneManager* sceneManager)
-{
-	if (!node || !sceneManager)
-		return false;
-	scene::ISceneNode* root = sceneManager->getRootSceneNode();
-	for (scene::ISceneNode* current = node; current; current = current->getParent())
-		if (current == root)
-			return true;
-	return false;
-}
-
 //! Splits "#node.property" into its two non-empty parts.
 bool splitSpecialName(const c8* name, core::stringc& nodeName, core::stringc& property)
 {
@@ -185,7 +173,7 @@ void CPlayer::setActiveCamera(scene::ISceneNode* camera)
 
 void CPlayer::applyPendingCamera()
 {
-	if (!PendingCamera || !isInTreeOf(PendingCamera, CurrentSceneManager))
+	if (!PendingCamera || !isNodeInScene(CurrentSceneManager, PendingCamera))
 		return;
 	if (PendingCamera->getType() == scene::ESNT_CAMERA || PendingCamera->getType() == VESK_NODE_CAMERA)
 		CurrentSceneManager->setActiveCamera(static_cast<scene::ICameraSceneNode*>(PendingCamera));
